@@ -1,16 +1,18 @@
 // Program entry.
-#include "ui/frm_sorvane.h"
+#include "ui/application.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    Vrel::Ui::TFrmSorvane form;
-    if (!form.Create(instance)) return 0;
-    form.Show(showCommand);
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+#include <string>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    std::wstring first;
+    int count = 0;
+    if (LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        if (count > 1) first = args[1];
+        ::LocalFree(args);
     }
+    Vrel::Ui::RunApplication(instance, first);
     return 0;
 }
