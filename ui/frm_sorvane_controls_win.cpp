@@ -39,7 +39,7 @@ Win32Kind KindOf(const ControlDecl& d) {
     case ControlKind::Activity:
         return {WC_STATICW, WS_CHILD | WS_CLIPSIBLINGS, 0};
     case ControlKind::GroupBox:
-        return {WC_BUTTONW, child | BS_GROUPBOX, 0};
+        return {WC_BUTTONW, (child & ~WS_CLIPSIBLINGS) | BS_GROUPBOX, WS_EX_TRANSPARENT};
     case ControlKind::CheckBox:
         return {WC_BUTTONW, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::DropDownList:
@@ -88,6 +88,11 @@ void TFrmSorvane::CreateControls() {
         }
         if (d.kind == ControlKind::ProgressBar) ::SendMessageW(control, PBM_SETRANGE32, 0, 100);
         if (d.kind == ControlKind::InfoEdit) ::SetWindowSubclass(control, &InfoEditProc, 1, 0);
+        // A group box only frames its controls: below them, or it would hide them. It takes
+        // no focus, so its place in the z-order does not change the keyboard order.
+        if (d.kind == ControlKind::GroupBox) {
+            ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     }
     // Cards share one place; only the active one is visible.
     ::ShowWindow(Control(Ctl::Card2), SW_HIDE);
