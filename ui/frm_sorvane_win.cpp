@@ -1,5 +1,7 @@
 #include "ui/frm_sorvane.h"
 
+#include "app/single_instance.h"
+#include "app/uninstall_step.h"
 #include "platform/mul_div.h"
 
 namespace Vrel::Ui {
@@ -7,6 +9,25 @@ namespace {
 constexpr int kClientWidth = 500;
 constexpr int kClientHeight = 450;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// Commands from a later start, until the real window takes them over.
+class PlaceholderCommands final : public App::IInstanceCommandTarget {
+public:
+    explicit PlaceholderCommands(HWND hwnd) : hwnd_(hwnd) {}
+    bool AcceptsInstanceCommands() const noexcept override { return true; }
+    void ShowMainWindow() override {
+        ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+        ::SetForegroundWindow(hwnd_);
+    }
+    void RunUninstallStep() override {
+        App::NullStartupTask noTask;
+        App::RemoveStartupTask(noTask);
+    }
+    void CloseForGood() override { ::PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+private:
+    HWND hwnd_;
+};
 }  // namespace
 
 bool TFrmSorvane::Create(HINSTANCE instance) {
@@ -38,6 +59,11 @@ void TFrmSorvane::Show(int showCommand) {
 
 LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    case WM_USER: {
+        PlaceholderCommands commands(hwnd_);
+        App::HandleInstanceCommand(wparam, commands);
+        return 0;
+    }
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
