@@ -1,4 +1,6 @@
 // Program entry.
+#include "app/instance_platform_win.h"
+#include "app/single_instance.h"
 #include "ui/application.h"
 
 #include <windows.h>
@@ -13,6 +15,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (count > 1) first = args[1];
         ::LocalFree(args);
     }
-    Vrel::Ui::RunApplication(instance, first);
-    return 0;
+    Vrel::App::Win32InstancePlatform platform;
+    return Vrel::App::ProgramEntry(first, platform, [&] { Vrel::Ui::RunApplication(instance, first); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The main window, class "TFrmSorvane": built from its declaration (main_layout.h), then wired
 // to the rest of the program by FormCreate.
+#include "app/single_instance.h"
+#include "app/uninstall_step.h"
 #include "platform/unique_handle.h"
 #include "platform/window_base.h"
 #include "ui/main_layout.h"
@@ -13,7 +15,7 @@
 
 namespace Vrel::Ui {
 
-class TFrmSorvane : public Platform::WindowBase<TFrmSorvane> {
+class TFrmSorvane : public Platform::WindowBase<TFrmSorvane>, private App::IInstanceCommandTarget {
 public:
     static constexpr const wchar_t* kClassName = L"TFrmSorvane";
     static constexpr UINT_PTR kStatusTimerId = 1;
@@ -55,7 +57,13 @@ private:
     void SetDownButton(Ctl button);
     void Quit();  // one of the closes that end the program
     void HideToTray();
-    void ShowMainWindow();
+
+    // Commands from a later start of the program.
+    bool AcceptsInstanceCommands() const noexcept override { return created_; }
+    void ShowMainWindow() override;
+    void RunUninstallStep() override;
+    void CloseForGood() override { Quit(); }
+    AutoStart::IStartupTask& StartupTask() noexcept;
 
     void OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnColorStatic(HDC dc, HWND control);
@@ -63,6 +71,7 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     MainWindowServices services_;
+    App::NullStartupTask noStartupTask_;
     HINSTANCE instance_ = nullptr;
     OwnerWindow owner_;
     std::array<HWND, kControlCount> controls_{};

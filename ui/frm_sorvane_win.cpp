@@ -161,6 +161,12 @@ void TFrmSorvane::ShowMainWindow() {
     ::SetForegroundWindow(hwnd_);
 }
 
+AutoStart::IStartupTask& TFrmSorvane::StartupTask() noexcept {
+    return services_.startupTask ? *services_.startupTask : noStartupTask_;
+}
+
+void TFrmSorvane::RunUninstallStep() { App::RemoveStartupTask(StartupTask()); }
+
 void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
     const int id = LOWORD(wparam);
     switch (id) {
@@ -268,6 +274,9 @@ LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         Quit();
         return TRUE;
     case WM_HELP:
+        return 0;
+    case WM_USER:
+        App::HandleInstanceCommand(wparam, *this);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
