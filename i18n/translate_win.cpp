@@ -38,6 +38,7 @@ void TranslateItem(HMENU menu, UINT position, int depth) {
     MENUITEMINFOW info{sizeof(info)};
     info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
     if (!::GetMenuItemInfoW(menu, position, TRUE, &info)) return;
+    const HMENU subMenu = info.hSubMenu;  // the text query below may not keep it
     if (!(info.fType & (MFT_SEPARATOR | MFT_BITMAP)) && info.cch > 0) {
         std::wstring caption(info.cch + 1, L'\0');
         info.fMask = MIIM_STRING;
@@ -54,7 +55,7 @@ void TranslateItem(HMENU menu, UINT position, int depth) {
             }
         }
     }
-    if (info.hSubMenu) TranslateMenu(info.hSubMenu, depth + 1);
+    if (subMenu) TranslateMenu(subMenu, depth + 1);
 }
 
 void TranslateMenu(HMENU menu, int depth) {
