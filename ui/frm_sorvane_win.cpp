@@ -3,6 +3,7 @@
 #include "app/file_version.h"
 #include "app/resources/resource_ids.h"
 #include "app/shell_open.h"
+#include "i18n/translate_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -86,14 +87,17 @@ bool TFrmSorvane::Create(HINSTANCE instance, std::wstring_view firstArgument) {
 }
 
 void TFrmSorvane::FormCreate() {
-    // Translate the window, then take the application title from its caption.
+    const HMENU popups[] = {popup_.get()};
+    Translate::TranslateComponent(hwnd_, popups);
+    // The application title is the translated caption.
     wchar_t caption[256] = {};
     ::GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
     applicationTitle_ = caption;
     owner_.SetTitle(applicationTitle_);
 
-    ::SetWindowTextW(Control(Ctl::EditInfo), (L"\uBC84\uC804: " + App::FileVersionText(L"%d.%d.%d")).c_str());
-    FmtPhysStatus = L"%.0n MB / %.0n MB (%n%% \uC0AC\uC6A9\uC911)";
+    const std::wstring version = Translate::Translate(L"버전") + L": " + App::FileVersionText(L"%d.%d.%d");
+    ::SetWindowTextW(Control(Ctl::EditInfo), version.c_str());
+    FmtPhysStatus = Translate::Translate(L"%.0n MB / %.0n MB (%n%% 사용중)");
 
     ::ShowWindow(Control(Ctl::Indicator), SW_HIDE);
     ShowPage(0);
@@ -145,7 +149,7 @@ void TFrmSorvane::BtnCopyrightClick() {
 }
 
 void TFrmSorvane::BtnCloseClick() {
-    const std::wstring text = L"\uC815\uB9D0 \uC885\uB8CC\uD558\uC2DC\uACA0\uC2B5\uB2C8\uAE4C?";
+    const std::wstring text = Translate::Translate(L"정말 종료하시겠습니까?");
     if (services_.messageBox(owner_.Handle(), text, applicationTitle_, kQuitBoxStyle) == kAnswerYes) Quit();
 }
 

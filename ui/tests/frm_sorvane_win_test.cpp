@@ -1,6 +1,8 @@
 #include "ui/frm_sorvane.h"
 
 #include "app/file_version.h"
+#include "i18n/translate.h"
+#include "i18n/translate_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -33,7 +35,11 @@ struct QuitBox {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { CreateIn("ko"); }
+
+    void CreateIn(const char* language) {
+        Translate::InitializeTranslation();
+        Translate::SetLanguageCode(language);
         MainWindowServices services;
         services.shell = &shell;
         services.messageBox = [this](HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
@@ -129,7 +135,7 @@ TEST_F(MainWindowTest, StartsOnTheStatusPageWithHomeDownAndTheSettingsInPlace) {
     EXPECT_FALSE(Visible(Ctl::Indicator));
     EXPECT_NE(::GetDlgCtrlID(form->Control(Ctl::Indicator)), 0);
     EXPECT_EQ(::SendMessageW(form->Control(Ctl::EditMinute), CB_GETCOUNT, 0, 0), 7);
-    EXPECT_EQ(TextOf(form->Control(Ctl::EditInfo)), L"\uBC84\uC804: " + App::FileVersionText(L"%d.%d.%d"));
+    EXPECT_EQ(TextOf(form->Control(Ctl::EditInfo)), L"버전: 1.9.4");
     EXPECT_EQ(::GetMenuItemCount(form->Popup()), 4);
     EXPECT_EQ(form->ApplicationTitle(), TextOf(form->Handle()));
 }
@@ -204,7 +210,7 @@ TEST_F(MainWindowTest, QuitAskedWithNoLeavesEverythingAndYesEnds) {
     EXPECT_EQ(box.shown, 1);
     EXPECT_EQ(box.owner, form->ApplicationWindow());
     EXPECT_NE(box.owner, window);
-    EXPECT_EQ(box.text, L"\uC815\uB9D0 \uC885\uB8CC\uD558\uC2DC\uACA0\uC2B5\uB2C8\uAE4C?");
+    EXPECT_EQ(box.text, L"정말 종료하시겠습니까?");
     EXPECT_EQ(box.caption, form->ApplicationTitle());
     EXPECT_EQ(box.style, 0x00050124u);
     EXPECT_TRUE(::IsWindow(window));
@@ -222,6 +228,57 @@ TEST_F(MainWindowTest, SessionEndQuitsWithoutAsking) {
     EXPECT_EQ(::SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 1);
     EXPECT_EQ(box.shown, 0);
     EXPECT_FALSE(::IsWindow(window));
+}
+
+struct CaptionCase {
+    const char* language;
+    const wchar_t* window;
+    const wchar_t* title;
+    const wchar_t* working;
+    const wchar_t* clean;
+    const wchar_t* info;
+    const wchar_t* firstMenuItem;
+    const wchar_t* quitMenuItem;
+};
+
+TEST_F(MainWindowTest, CaptionsAreTranslatedAtCreation) {
+    const CaptionCase cases[] = {
+        {"ko", L"소르바네", L"소르바네", L"워킹 셋", L"정리하기", L"버전: 1.9.4", L"소르바네", L"종료"},
+        // No English line for the working-set label: it stays Korean.
+        {"en", L"Sorvane", L"Sorvane", L"워킹 셋", L"Clean memory", L"ver: 1.9.4", L"Sorvane", L"Quit"},
+        // The caption is English for every language but Korean; the title is the Italian name.
+        {"it", L"Sorvane", L"Sorvane", nullptr, nullptr, nullptr, L"Sorvane", nullptr},
+    };
+    for (const CaptionCase& c : cases) {
+        SCOPED_TRACE(c.language);
+        form.reset();
+        CreateIn(c.language);
+        auto menuText = [&](UINT position) {
+            wchar_t text[128] = {};
+            ::GetMenuStringW(form->Popup(), position, text, 128, MF_BYPOSITION);
+            return std::wstring(text);
+        };
+        EXPECT_EQ(TextOf(form->Handle()), c.window);
+        EXPECT_EQ(form->ApplicationTitle(), c.window);
+        EXPECT_EQ(TextOf(form->Control(Ctl::LblTitle)), c.title);
+        EXPECT_EQ(menuText(0), c.firstMenuItem);
+        if (c.working) {
+            EXPECT_EQ(TextOf(form->Control(Ctl::LblWorking)), c.working);
+        }
+        if (c.clean) {
+            EXPECT_EQ(TextOf(form->Control(Ctl::BtnClean)), c.clean);
+        }
+        if (c.info) {
+            EXPECT_EQ(TextOf(form->Control(Ctl::EditInfo)), c.info);
+        }
+        if (c.quitMenuItem) {
+            EXPECT_EQ(menuText(3), c.quitMenuItem);
+        }
+        // Lists keep their numbers.
+        wchar_t item[16] = {};
+        ::SendMessageW(form->Control(Ctl::EditMinute), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
+        EXPECT_STREQ(item, L"20");
+    }
 }
 
 TEST_F(MainWindowTest, HelpDoesNothing) {
