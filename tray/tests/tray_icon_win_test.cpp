@@ -350,6 +350,52 @@ TEST_F(TrayIconTest, RightClickOpensTheMenuAtThePointerAndSendsTheChoiceToTheOwn
     EXPECT_EQ(clicks, 0);
 }
 
+// The shell's own windows for its icons: Wine's stand-alone tray (no virtual desktop) has one
+// child window per icon, which relays the mouse to the icon's owner as the Windows shell does.
+std::vector<HWND> ShellIconWindows() {
+    std::vector<HWND> found;
+    HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
+    if (!tray) return found;
+    ::EnumChildWindows(
+        tray,
+        [](HWND child, LPARAM list) {
+            if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(TrayIconTest, ClicksThroughTheRealShellReachTheIcon) {
+    Platform::UniqueHMenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.get(), MF_STRING, 101, L"Sorvane");
+    auto icon = MakeShownIcon();
+    icon->SetPopupMenu(menu.get());
+    int clicks = 0;
+    icon->SetOnClick([&] { ++clicks; });
+    const std::vector<HWND> shellIcons = ShellIconWindows();
+    ASSERT_FALSE(shellIcons.empty());
+
+    // A left click: the shell turns press and release into one NIN_SELECT.
+    for (HWND w : shellIcons) {
+        ::PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
+        ::PostMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+    }
+    ASSERT_TRUE(WaitFor([&] { return clicks > 0; }, 3000));
+    Pump(200);
+    EXPECT_EQ(clicks, 1);
+
+    // A right click opens the menu.
+    MenuWatch::seen = false;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
+    for (HWND w : shellIcons) ::PostMessageW(w, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
+    ASSERT_TRUE(WaitFor([&] { return !owner.commands.empty(); }, 3000));
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(MenuWatch::seen);
+    EXPECT_EQ(owner.commands, (std::vector<UINT>{101}));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(TrayIconTest, TaskbarCreatedAddsTheShownIconAgain) {
     auto hidden = MakeIcon();
     auto icon = MakeShownIcon();
