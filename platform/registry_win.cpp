@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace Vrel::Platform {
