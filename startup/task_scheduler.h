@@ -48,4 +48,8 @@ private:
     TTaskSchedulerAccess access_;
 };
 
+// The program's one start-up task on the real Task Scheduler (a TTaskSchedulerStartupTask with
+// the real defaults), for the window, the "/inst" step and the uninstall command.
+IStartupTask& SystemStartupTask();
+
 }  // namespace Vrel::AutoStart::UAC

@@ -210,4 +210,9 @@ bool TTaskSchedulerStartupTask::StartupTaskExists(std::wstring_view taskName) no
     return com.succeeded() && UAC::StartupTaskExists(taskName, access_);
 }
 
+IStartupTask& SystemStartupTask() {
+    static TTaskSchedulerStartupTask task;
+    return task;
+}
+
 }  // namespace Vrel::AutoStart::UAC

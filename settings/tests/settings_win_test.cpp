@@ -11,7 +11,7 @@
 
 #include <windowsx.h>
 
-#include <cstdlib>
+#include <cwchar>
 #include <sstream>
 
 namespace Vrel::Config {
@@ -219,9 +219,10 @@ TEST(SettingsPageOnWine, LoadsWhatRegWroteAndWritesWhatTheUserClicked) {
     ::SendMessageW(host.controls.EditInfo, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(::GetFocus(), host.form);
 
-    if (const char* wait = std::getenv("SORVANE_SCREENSHOT_WAIT")) {
+    wchar_t wait[16]{};
+    if (::GetEnvironmentVariableW(L"SORVANE_SCREENSHOT_WAIT", wait, 16) > 0) {
         // For a look at the page: keep it on screen for the given milliseconds.
-        Testing::WaitFor([] { return false; }, static_cast<DWORD>(std::atoi(wait)));
+        Testing::WaitFor([] { return false; }, static_cast<DWORD>(std::wcstoul(wait, nullptr, 10)));
     }
 
     std::string listing;

@@ -69,6 +69,8 @@ TEST_F(RealTaskScheduler, WalkFindsAndRemovesTheExactNameOrStopsWithoutChanges) 
     EXPECT_FALSE(StartupTaskExists(L"sorvanetesttask"));
     SetStartupTask(L"SORVANETESTTASK", false, 0);
     EXPECT_TRUE(Registered());
+    // The program's own task object, with COM initialised once more around the call.
+    EXPECT_EQ(SystemStartupTask().StartupTaskExists(kTestTask), CollectionCounts());
     if (CollectionCounts()) {
         EXPECT_TRUE(StartupTaskExists(kTestTask));
         SetStartupTask(kTestTask, false, 0);
@@ -95,6 +97,12 @@ TEST_F(RealTaskScheduler, RegistrationCompletesOrLeavesNothingBehind) {
     EXPECT_NE(text.find(L"PT1M"), std::wstring::npos);
     EXPECT_NE(text.find(L"/start"), std::wstring::npos);
     EXPECT_NE(text.find(TTaskSchedulerAccess::RunningExecutablePath()), std::wstring::npos);
+}
+
+TEST(RunningExecutablePath, NamesThisTestProgram) {
+    const std::wstring path = TTaskSchedulerAccess::RunningExecutablePath();
+    EXPECT_NE(path.find(L"startup_scheduler_win_tests.exe"), std::wstring::npos);
+    EXPECT_EQ(path.rfind(FolderOf(path), 0), 0u);
 }
 
 }  // namespace
