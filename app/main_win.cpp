@@ -1,4 +1,7 @@
 // Program entry.
+#include "app/instance_platform_win.h"
+#include "app/single_instance.h"
+#include "i18n/translate_win.h"
 #include "ui/application.h"
 
 #include <windows.h>
@@ -7,12 +10,14 @@
 #include <string>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The table and the language are settled before any window exists.
+    Vrel::Translate::InitializeTranslation();
     std::wstring first;
     int count = 0;
     if (LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
         if (count > 1) first = args[1];
         ::LocalFree(args);
     }
-    Vrel::Ui::RunApplication(instance, first);
-    return 0;
+    Vrel::App::Win32InstancePlatform platform;
+    return Vrel::App::ProgramEntry(first, platform, [&] { Vrel::Ui::RunApplication(instance, first); });
 }

@@ -30,7 +30,9 @@ sorvane_missing_packages() {
     echo "${missing[@]}"
 }
 
-sorvane_prefix_ready() { [ -f "$WINEPREFIX/.sorvane-ready" ]; }
+# Bumped whenever setup configures the prefix differently, so older prefixes are brought up to date.
+SORVANE_PREFIX_MARKER=.sorvane-ready-2
+sorvane_prefix_ready() { [ -f "$WINEPREFIX/$SORVANE_PREFIX_MARKER" ]; }
 
 # setup runs only when something is missing, so the two commands stay fast.
 sorvane_ensure_setup() {

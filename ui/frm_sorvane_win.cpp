@@ -1,44 +1,295 @@
 #include "ui/frm_sorvane.h"
 
+#include "app/file_version.h"
+#include "app/resources/resource_ids.h"
+#include "app/shell_open.h"
+#include "i18n/translate_win.h"
 #include "platform/mul_div.h"
+#include "platform/text.h"
+#include "ui/main_commands.h"
+
+#include <commctrl.h>
+
+#include <optional>
 
 namespace Vrel::Ui {
 namespace {
-constexpr int kClientWidth = 500;
-constexpr int kClientHeight = 450;
+
+using Platform::ScaleForDpi;
+using Platform::Widen;
+
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+constexpr COLORREF kGreyText = RGB(128, 128, 128);
+constexpr COLORREF kAccent = RGB(61, 132, 221);
+
+bool IsGreyLabel(Ctl id) {
+    return id == Ctl::LblVirtual || id == Ctl::LblVirtualStatus || id == Ctl::LblWorking ||
+           id == Ctl::LblWorkingStatus;
+}
+
+std::optional<Ctl> ControlFromCommandId(int commandId) {
+    const int index = commandId - ControlCommandId(static_cast<Ctl>(0));
+    if (index < 0 || index >= static_cast<int>(kControlCount)) return std::nullopt;
+    return static_cast<Ctl>(index);
+}
+
 }  // namespace
 
-bool TFrmSorvane::Create(HINSTANCE instance) {
+TFrmSorvane::TFrmSorvane(MainWindowServices services) : services_(std::move(services)) {}
+
+TFrmSorvane::~TFrmSorvane() {
+    if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
+bool TFrmSorvane::Create(HINSTANCE instance, std::wstring_view firstArgument) {
+    instance_ = instance;
+    firstArgument_ = firstArgument;
+    if (!owner_.Create(instance)) return false;
+
     WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_SORVANE));
+    wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_SORVANE), IMAGE_ICON,
+                                                 ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                 LR_DEFAULTCOLOR | LR_SHARED));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = kClassName;
     if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-    const UINT dpi = ::GetDpiForSystem();
-    RECT frame{0, 0, Platform::ScaleForDpi(kClientWidth, dpi), Platform::ScaleForDpi(kClientHeight, dpi)};
-    ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    const std::wstring caption = Widen(Declaration(Ctl::LblTitle).caption);
+    if (!::CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
+        return false;
+    }
+
+    // Size and centre at the DPI of the monitor the window opens on.
+    dpi_ = ::GetDpiForWindow(hwnd_);
+    RECT frame{0, 0, ScaleForDpi(kClientWidth, dpi_), ScaleForDpi(kClientHeight, dpi_)};
+    ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
+    MONITORINFO monitor{sizeof(monitor)};
+    ::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return ::CreateWindowExW(0, kClassName, L"\uC18C\uB974\uBC14\uB124", kStyle, x, y, width, height, nullptr,
-                             nullptr, instance, this) != nullptr;
+    ::SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    CreateControls();
+    CreatePopupMenu();
+    CreateImageList();
+    ApplyLayout();
+    ApplyFonts();
+    FormCreate();
+    return true;
 }
 
-void TFrmSorvane::Show(int showCommand) {
-    ::ShowWindow(hwnd_, showCommand);
-    ::UpdateWindow(hwnd_);
+void TFrmSorvane::FormCreate() {
+    const HMENU popups[] = {popup_.get()};
+    Translate::TranslateComponent(hwnd_, popups);
+    // The application title is the translated caption.
+    wchar_t caption[256] = {};
+    ::GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
+    applicationTitle_ = caption;
+    owner_.SetTitle(applicationTitle_);
+
+    const std::wstring version = Translate::Translate(L"버전") + L": " + App::FileVersionText(L"%d.%d.%d");
+    ::SetWindowTextW(Control(Ctl::EditInfo), version.c_str());
+    FmtPhysStatus = Translate::Translate(L"%.0n MB / %.0n MB (%n%% 사용중)");
+
+    ::ShowWindow(Control(Ctl::Indicator), SW_HIDE);
+    ShowPage(0);
+    SetDownButton(Ctl::BtnHome);
+
+    FCanClose = false;
+    NextTime = std::chrono::system_clock::now();
+    ::SetTimer(hwnd_, kStatusTimerId, 1000, nullptr);
+    created_ = true;
+}
+
+void TFrmSorvane::ShowPage(int index) {
+    activePage_ = index;
+    ::ShowWindow(Control(Ctl::Card1), index == 0 ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(Control(Ctl::Card2), index == 1 ? SW_SHOW : SW_HIDE);
+}
+
+void TFrmSorvane::SetDownButton(Ctl button) {
+    downButton_ = button;
+    for (Ctl b : {Ctl::BtnHome, Ctl::BtnConfig, Ctl::BtnDonate}) ::InvalidateRect(Control(b), nullptr, FALSE);
+}
+
+void TFrmSorvane::BtnHomeClick(Ctl sender) {
+    switch (LookupHeaderButton(Declaration(sender).name)) {
+    case HeaderButton::Home:
+        SetDownButton(sender);
+        ShowPage(0);
+        break;
+    case HeaderButton::Config:
+        SetDownButton(sender);
+        ShowPage(1);
+        break;
+    case HeaderButton::Donate:
+        App::ShellOpen(Widen(DonateLink(SORVANE_LINK_HOST)), *services_.shell);
+        break;
+    case HeaderButton::None:
+        break;
+    }
+}
+
+void TFrmSorvane::SVGIconImage1Click() { App::ShellOpen(Widen(LogoLink(SORVANE_LINK_HOST)), *services_.shell); }
+
+void TFrmSorvane::BtnOpenClick() { ShowMainWindow(); }
+
+void TFrmSorvane::BtnCopyrightClick() {
+    const std::wstring link =
+        Widen(CreditLink(SORVANE_LINK_HOST, Platform::Narrow(App::FileVersionText(L"%d.%d.%d"))));
+    App::ShellOpen(link, *services_.shell);
+}
+
+void TFrmSorvane::BtnCloseClick() {
+    const std::wstring text = Translate::Translate(L"정말 종료하시겠습니까?");
+    if (services_.messageBox(owner_.Handle(), text, applicationTitle_, kQuitBoxStyle) == kAnswerYes) Quit();
+}
+
+void TFrmSorvane::Quit() {
+    FCanClose = true;
+    ::SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void TFrmSorvane::HideToTray() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+void TFrmSorvane::ShowMainWindow() {
+    ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    ::SetForegroundWindow(hwnd_);
+}
+
+AutoStart::IStartupTask& TFrmSorvane::StartupTask() noexcept {
+    return services_.startupTask ? *services_.startupTask : noStartupTask_;
+}
+
+void TFrmSorvane::RunUninstallStep() { App::RemoveStartupTask(StartupTask()); }
+
+void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
+    const int id = LOWORD(wparam);
+    switch (id) {
+    case MenuCommandId(MenuItem::BtnOpen):
+        BtnOpenClick();
+        return;
+    case MenuCommandId(MenuItem::BtnCopyright):
+        BtnCopyrightClick();
+        return;
+    case MenuCommandId(MenuItem::BtnClose):
+        BtnCloseClick();
+        return;
+    default:
+        break;
+    }
+    const auto control = ControlFromCommandId(id);
+    if (!control) return;
+    const WORD code = HIWORD(wparam);
+    switch (*control) {
+    case Ctl::BtnHome:
+    case Ctl::BtnConfig:
+    case Ctl::BtnDonate:
+        if (code == BN_CLICKED) BtnHomeClick(*control);
+        break;
+    case Ctl::SVGIconImage1:
+        if (code == STN_CLICKED) SVGIconImage1Click();
+        break;
+    case Ctl::EditInfo:
+        if (code == STN_CLICKED) ::SetFocus(hwnd_);  // the read-only line gives the focus back
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT TFrmSorvane::OnColorStatic(HDC dc, HWND control) {
+    COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
+    for (Ctl id : {Ctl::LblVirtual, Ctl::LblVirtualStatus, Ctl::LblWorking, Ctl::LblWorkingStatus}) {
+        if (Control(id) == control && IsGreyLabel(id)) text = kGreyText;
+    }
+    ::SetTextColor(dc, text);
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+}
+
+void TFrmSorvane::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    // Plain stand-ins for the styled buttons and the logo.
+    HDC dc = item.hDC;
+    RECT rc = item.rcItem;
+    ::FillRect(dc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    const auto id = ControlFromCommandId(static_cast<int>(item.CtlID));
+    if (!id) return;
+    const bool down = *id == downButton_;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    Platform::UniqueHBrush fill(::CreateSolidBrush(kAccent));
+    Platform::UniqueHPen pen(::CreatePen(PS_SOLID, 1, disabled ? RGB(215, 215, 215) : kAccent));
+    const int radius = ScaleForDpi(*id == Ctl::BtnClean ? 12 : 8, dpi_);
+    if (*id == Ctl::SVGIconImage1) {
+        ::SetTextColor(dc, RGB(0x32, 0xA3, 0xF2));
+    } else if (down) {
+        Platform::SelectedObject b(dc, fill.get()), p(dc, pen.get());
+        ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
+        ::SetTextColor(dc, RGB(255, 255, 255));
+    } else {
+        if (*id == Ctl::BtnClean) {
+            Platform::SelectedObject b(dc, ::GetStockObject(NULL_BRUSH)), p(dc, pen.get());
+            ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
+        }
+        ::SetTextColor(dc, disabled ? RGB(179, 179, 179) : RGB(0, 0, 0));
+    }
+    wchar_t text[128] = {};
+    ::GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
+    if (*id == Ctl::SVGIconImage1) ::lstrcpynW(text, L"Sorvane", static_cast<int>(std::size(text)));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::DrawTextW(dc, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void TFrmSorvane::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyFonts();
+    ApplyLayout();
 }
 
 LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    case WM_COMMAND:
+        OnCommand(wparam, lparam);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+        return TRUE;
+    case WM_CLOSE:
+        if (FormCloseQuery(FCanClose) == CloseOutcome::Hide) {
+            HideToTray();
+            return 0;
+        }
+        ::DestroyWindow(hwnd_);
+        return 0;
+    case WM_QUERYENDSESSION:
+        Quit();
+        return TRUE;
+    case WM_HELP:
+        return 0;
+    case WM_USER:
+        App::HandleInstanceCommand(wparam, *this);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wparam == SPI_SETICONTITLELOGFONT || wparam == SPI_SETNONCLIENTMETRICS) ApplyFonts();
+        return DefaultHandling(message, wparam, lparam);
     case WM_DESTROY:
+        ::KillTimer(hwnd_, kStatusTimerId);
         ::PostQuitMessage(0);
         return 0;
     default:
