@@ -21,26 +21,23 @@ struct TSettingsControls {
     HWND EditUsagePage = nullptr;
     HWND EditUsageWork = nullptr;
     HWND EditMinute = nullptr;
-    HWND EditInfo = nullptr;
+    HWND EditInfo = nullptr;  // its click arrives as WM_COMMAND STN_CLICKED (the window's subclass sends it)
 };
 
 class TWin32SettingsView final : public ISettingsPageView {
 public:
     // setNextTimeToNow sets the window's NextTime to the current local time.
     TWin32SettingsView(const TSettingsControls& controls, std::function<void()> setNextTimeToNow);
-    ~TWin32SettingsView() override;
-    TWin32SettingsView(const TWin32SettingsView&) = delete;
-    TWin32SettingsView& operator=(const TWin32SettingsView&) = delete;
 
     // Puts the fixed entries into the four lists (once, before LoadConfig).
     void FillLists() const;
 
-    // From now on the page's handlers run for user actions: WM_COMMAND through OnCommand, and
-    // a mouse click on EditInfo (caught by a subclass of that box).
-    void Attach(TSettingsPage& page) noexcept;
+    // The page whose handlers OnCommand runs; until then OnCommand handles nothing.
+    void Attach(TSettingsPage& page) noexcept { page_ = &page; }
 
-    // For the WM_COMMAND handler of the controls' parent: BN_CLICKED of a box runs its click
-    // handler, CBN_SELCHANGE of a list its change handler. False when the message is not theirs.
+    // For the window's WM_COMMAND: BN_CLICKED of a box runs its click handler, CBN_SELCHANGE of
+    // a list its change handler, STN_CLICKED of EditInfo its click handler. False when the
+    // message comes from none of them (or with another notification).
     bool OnCommand(WPARAM wparam, LPARAM lparam);
 
     [[nodiscard]] bool IsChecked(TSettingsBox box) const override;
@@ -53,15 +50,12 @@ public:
     void ClearActiveControl() override;
 
 private:
-    static LRESULT CALLBACK EditInfoProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                         DWORD_PTR data) noexcept;
     [[nodiscard]] HWND BoxHandle(TSettingsBox box) const noexcept;
     [[nodiscard]] HWND ListHandle(TSettingsList list) const noexcept;
 
     TSettingsControls controls_;
     std::function<void()> setNextTimeToNow_;
     TSettingsPage* page_ = nullptr;
-    bool subclassed_ = false;
 };
 
 }  // namespace Vrel::Config

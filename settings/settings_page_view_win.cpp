@@ -2,7 +2,6 @@
 
 #include "platform/text.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <array>
@@ -10,8 +9,6 @@
 
 namespace Vrel::Config {
 namespace {
-
-constexpr UINT_PTR kEditInfoSubclass = 0x5E77;
 
 constexpr std::array kBoxes{TSettingsBox::UsagePhys, TSettingsBox::UsagePage, TSettingsBox::UsageWork,
                             TSettingsBox::Minute,    TSettingsBox::AutoStart, TSettingsBox::CleanOnTray};
@@ -23,11 +20,6 @@ constexpr std::array kLists{TSettingsList::UsagePhys, TSettingsList::UsagePage, 
 TWin32SettingsView::TWin32SettingsView(const TSettingsControls& controls, std::function<void()> setNextTimeToNow)
     : controls_(controls), setNextTimeToNow_(std::move(setNextTimeToNow)) {}
 
-TWin32SettingsView::~TWin32SettingsView() {
-    if (subclassed_ && ::IsWindow(controls_.EditInfo))
-        ::RemoveWindowSubclass(controls_.EditInfo, &EditInfoProc, kEditInfoSubclass);
-}
-
 void TWin32SettingsView::FillLists() const {
     for (const auto list : kLists) {
         const HWND handle = ListHandle(list);
@@ -36,17 +28,14 @@ void TWin32SettingsView::FillLists() const {
     }
 }
 
-void TWin32SettingsView::Attach(TSettingsPage& page) noexcept {
-    page_ = &page;
-    if (!subclassed_ && controls_.EditInfo)
-        subclassed_ = ::SetWindowSubclass(controls_.EditInfo, &EditInfoProc, kEditInfoSubclass,
-                                          reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-}
-
 bool TWin32SettingsView::OnCommand(WPARAM wparam, LPARAM lparam) {
     const auto source = reinterpret_cast<HWND>(lparam);
     if (!page_ || !source) return false;
     const UINT code = HIWORD(wparam);
+    if (code == STN_CLICKED && source == controls_.EditInfo) {
+        page_->EditInfoClick();
+        return true;
+    }
     if (code == BN_CLICKED) {
         for (const auto box : kBoxes)
             if (BoxHandle(box) == source) {
@@ -95,20 +84,6 @@ void TWin32SettingsView::SetNextTimeToNow() {
 
 void TWin32SettingsView::ClearActiveControl() {
     if (controls_.Form) ::SetFocus(controls_.Form);
-}
-
-LRESULT CALLBACK TWin32SettingsView::EditInfoProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                                  DWORD_PTR data) noexcept {
-    const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
-    if (message == WM_LBUTTONUP) {
-        auto* self = reinterpret_cast<TWin32SettingsView*>(data);
-        try {
-            if (self && self->page_) self->page_->EditInfoClick();
-        } catch (...) {
-            // Nothing may cross back into Windows.
-        }
-    }
-    return result;
 }
 
 HWND TWin32SettingsView::BoxHandle(TSettingsBox box) const noexcept {
