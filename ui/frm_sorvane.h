@@ -3,6 +3,8 @@
 // to the rest of the program by FormCreate.
 #include "app/single_instance.h"
 #include "app/uninstall_step.h"
+#include "platform/local_time.h"
+#include "platform/number_separators.h"
 #include "platform/unique_handle.h"
 #include "platform/window_base.h"
 #include "ui/main_layout.h"
@@ -10,7 +12,7 @@
 #include "ui/owner_window_win.h"
 
 #include <array>
-#include <chrono>
+#include <memory>
 #include <string>
 
 namespace Vrel::Ui {
@@ -19,6 +21,10 @@ class TFrmSorvane : public Platform::WindowBase<TFrmSorvane>, private App::IInst
 public:
     static constexpr const wchar_t* kClassName = L"TFrmSorvane";
     static constexpr UINT_PTR kStatusTimerId = 1;
+    static constexpr UINT kJobDoneMessage = WM_APP + 1;  // wParam: show the notification
+
+    // Who asked for a clean: the notification follows only a clean asked for from the tray.
+    enum class CleanSender { Button, TrayIcon };
 
     explicit TFrmSorvane(MainWindowServices services = {});
     ~TFrmSorvane();
@@ -36,6 +42,9 @@ public:
     [[nodiscard]] bool CanClose() const noexcept { return FCanClose; }
     [[nodiscard]] int ActivePage() const noexcept { return activePage_; }
     [[nodiscard]] Ctl DownHeaderButton() const noexcept { return downButton_; }
+    [[nodiscard]] bool IsRunning() const noexcept { return FIsRunning; }
+    [[nodiscard]] Platform::TDateTime GetNextTime() const noexcept { return NextTime; }
+    [[nodiscard]] TrayIcon::TTrayIcon* Tray() const noexcept { return TrayIcon.get(); }
 
     // Commands of the window.
     void BtnHomeClick(Ctl sender);
@@ -43,6 +52,10 @@ public:
     void BtnOpenClick();
     void BtnCopyrightClick();
     void BtnCloseClick();
+    void BtnCleanClick(CleanSender sender);
+    void TrayIconClick();
+    void TmrStatusTimer();
+    void Clean(bool alarm);
 
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -55,11 +68,16 @@ private:
     void ApplyFonts();
     void ShowPage(int index);
     void SetDownButton(Ctl button);
+    void SetIsRunning(bool running);
+    void JobDone(bool alarm);
+    void ShowNotification(const std::wstring& text);
+    void MonitorTick();
+    void SetTextIfChanged(Ctl id, const std::wstring& text);
     void Quit();  // one of the closes that end the program
     void HideToTray();
 
     // Commands from a later start of the program.
-    bool AcceptsInstanceCommands() const noexcept override { return created_; }
+    bool AcceptsInstanceCommands() const noexcept override { return created_ && TrayIcon; }
     void ShowMainWindow() override;
     void RunUninstallStep() override;
     void CloseForGood() override { Quit(); }
@@ -86,9 +104,13 @@ private:
     std::wstring firstArgument_;
     std::wstring applicationTitle_;
     bool created_ = false;  // FormCreate has finished
+    Platform::NumberSeparators separators_;
 
+    // Declared after the menu and image list it uses, so it goes first.
+    std::unique_ptr<TrayIcon::TTrayIcon> TrayIcon;
     bool FCanClose = false;
-    std::chrono::system_clock::time_point NextTime{};
+    bool FIsRunning = false;
+    Platform::TDateTime NextTime{};
     std::wstring FmtPhysStatus;
 };
 

@@ -4,6 +4,8 @@
 #include "app/resources/resource_ids.h"
 #include "app/shell_open.h"
 #include "i18n/translate_win.h"
+#include "platform/privilege.h"
+#include "tray/window_activation_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -81,7 +83,6 @@ bool TFrmSorvane::Create(HINSTANCE instance, std::wstring_view firstArgument) {
     CreatePopupMenu();
     CreateImageList();
     ApplyLayout();
-    ApplyFonts();
     FormCreate();
     return true;
 }
@@ -98,14 +99,27 @@ void TFrmSorvane::FormCreate() {
     const std::wstring version = Translate::Translate(L"버전") + L": " + App::FileVersionText(L"%d.%d.%d");
     ::SetWindowTextW(Control(Ctl::EditInfo), version.c_str());
     FmtPhysStatus = Translate::Translate(L"%.0n MB / %.0n MB (%n%% 사용중)");
+    separators_ = Platform::UserNumberSeparators();
+    ApplyFonts();  // the desktop font, and the title's own
 
     ::ShowWindow(Control(Ctl::Indicator), SW_HIDE);
     ShowPage(0);
     SetDownButton(Ctl::BtnHome);
 
+    TrayIcon = std::make_unique<TrayIcon::TTrayIcon>(hwnd_, *services_.notifyIcons);
+    TrayIcon->SetImages(listIcon_.get());
+    TrayIcon->SetOnClick([this] { TrayIconClick(); });
+    TrayIcon->SetPopupMenu(popup_.get());
+    TrayIcon->VisibleOnShell(L"Sorvane");
+    TrayIcon->SetIconIndex(0);
+
     FCanClose = false;
-    NextTime = std::chrono::system_clock::now();
-    ::SetTimer(hwnd_, kStatusTimerId, 1000, nullptr);
+    NextTime = services_.now();
+    Platform::SetPrivilege(L"SeIncreaseQuotaPrivilege", true);
+    Platform::SetPrivilege(L"SeProfileSingleProcessPrivilege", true);
+    TmrStatusTimer();  // the figures are there before the window first shows
+
+    if (firstArgument_ == L"/start") TrayIcon::HideMainWindow(nullptr, owner_.Handle());
     created_ = true;
 }
 
@@ -158,12 +172,9 @@ void TFrmSorvane::Quit() {
     ::SendMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
-void TFrmSorvane::HideToTray() { ::ShowWindow(hwnd_, SW_HIDE); }
+void TFrmSorvane::HideToTray() { TrayIcon::HideMainWindow(hwnd_, owner_.Handle()); }
 
-void TFrmSorvane::ShowMainWindow() {
-    ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-    ::SetForegroundWindow(hwnd_);
-}
+void TFrmSorvane::ShowMainWindow() { TrayIcon::ShowMainWindow(hwnd_); }
 
 AutoStart::IStartupTask& TFrmSorvane::StartupTask() noexcept {
     return services_.startupTask ? *services_.startupTask : noStartupTask_;
@@ -194,6 +205,9 @@ void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
     case Ctl::BtnConfig:
     case Ctl::BtnDonate:
         if (code == BN_CLICKED) BtnHomeClick(*control);
+        break;
+    case Ctl::BtnClean:
+        if (code == BN_CLICKED) BtnCleanClick(CleanSender::Button);
         break;
     case Ctl::SVGIconImage1:
         if (code == STN_CLICKED) SVGIconImage1Click();
@@ -287,9 +301,19 @@ LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case WM_SETTINGCHANGE:
         if (wparam == SPI_SETICONTITLELOGFONT || wparam == SPI_SETNONCLIENTMETRICS) ApplyFonts();
+        if (wparam == 0 && lparam && std::wstring_view(reinterpret_cast<const wchar_t*>(lparam)) == L"intl") {
+            separators_ = Platform::UserNumberSeparators();
+        }
         return DefaultHandling(message, wparam, lparam);
+    case WM_TIMER:
+        if (wparam == kStatusTimerId) TmrStatusTimer();
+        return 0;
+    case kJobDoneMessage:
+        JobDone(wparam != 0);
+        return 0;
     case WM_DESTROY:
         ::KillTimer(hwnd_, kStatusTimerId);
+        TrayIcon.reset();  // the icon leaves the notification area with the window
         ::PostQuitMessage(0);
         return 0;
     default:

@@ -350,19 +350,31 @@ TEST_F(TrayIconTest, RightClickOpensTheMenuAtThePointerAndSendsTheChoiceToTheOwn
     EXPECT_EQ(clicks, 0);
 }
 
-// The shell's own windows for its icons: Wine's stand-alone tray (no virtual desktop) has one
-// child window per icon, which relays the mouse to the icon's owner as the Windows shell does.
-std::vector<HWND> ShellIconWindows() {
-    std::vector<HWND> found;
-    HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr);
-    if (!tray) return found;
-    ::EnumChildWindows(
-        tray,
-        [](HWND child, LPARAM list) {
-            if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+// Where the shell shows our icon: Wine's stand-alone tray has one child window per icon; the
+// taskbar of a virtual desktop draws its icons itself, ours the only one, at its right end.
+// Either relays the mouse to the icon's owner as the Windows shell does.
+struct ShellIconSpot {
+    HWND window;
+    POINT point;
+};
+
+std::vector<ShellIconSpot> ShellIconSpots() {
+    std::vector<ShellIconSpot> found;
+    if (HWND tray = ::FindWindowW(L"__winex11_standalone_tray", nullptr)) {
+        std::vector<HWND> children;
+        ::EnumChildWindows(
+            tray,
+            [](HWND child, LPARAM list) {
+                if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&children));
+        for (HWND child : children) found.push_back({child, {8, 8}});
+    } else if (HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr); taskbar && ::IsWindowVisible(taskbar)) {
+        RECT client;
+        ::GetClientRect(taskbar, &client);
+        found.push_back({taskbar, {client.right - 10, client.bottom / 2}});
+    }
     return found;
 }
 
@@ -373,13 +385,13 @@ TEST_F(TrayIconTest, ClicksThroughTheRealShellReachTheIcon) {
     icon->SetPopupMenu(menu.get());
     int clicks = 0;
     icon->SetOnClick([&] { ++clicks; });
-    const std::vector<HWND> shellIcons = ShellIconWindows();
-    ASSERT_FALSE(shellIcons.empty());
+    const std::vector<ShellIconSpot> spots = ShellIconSpots();
+    ASSERT_FALSE(spots.empty());
 
     // A left click: the shell turns press and release into one NIN_SELECT.
-    for (HWND w : shellIcons) {
-        ::PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
-        ::PostMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+    for (const ShellIconSpot& s : spots) {
+        ::PostMessageW(s.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s.point.x, s.point.y));
+        ::PostMessageW(s.window, WM_LBUTTONUP, 0, MAKELPARAM(s.point.x, s.point.y));
     }
     ASSERT_TRUE(WaitFor([&] { return clicks > 0; }, 3000));
     Pump(200);
@@ -388,7 +400,10 @@ TEST_F(TrayIconTest, ClicksThroughTheRealShellReachTheIcon) {
     // A right click opens the menu.
     MenuWatch::seen = false;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &MenuWatch::Tick);
-    for (HWND w : shellIcons) ::PostMessageW(w, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
+    for (const ShellIconSpot& s : spots) {
+        ::PostMessageW(s.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(s.point.x, s.point.y));
+        ::PostMessageW(s.window, WM_RBUTTONUP, 0, MAKELPARAM(s.point.x, s.point.y));
+    }
     ASSERT_TRUE(WaitFor([&] { return !owner.commands.empty(); }, 3000));
     ::KillTimer(nullptr, timer);
     EXPECT_TRUE(MenuWatch::seen);
