@@ -5,6 +5,7 @@
 #include "app/shell_open.h"
 #include "i18n/translate_win.h"
 #include "platform/privilege.h"
+#include "startup/auto_start_uac.h"
 #include "tray/window_activation_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
@@ -106,6 +107,10 @@ void TFrmSorvane::FormCreate() {
     ShowPage(0);
     SetDownButton(Ctl::BtnHome);
 
+    // A start from the installer registers the logon task before the settings show it.
+    if (firstArgument_ == L"/inst") AutoStart::UAC::RegisterAtInstall(StartupTask());
+    LoadConfig();
+
     TrayIcon = std::make_unique<TrayIcon::TTrayIcon>(hwnd_, *services_.notifyIcons);
     TrayIcon->SetImages(listIcon_.get());
     TrayIcon->SetOnClick([this] { TrayIconClick(); });
@@ -121,6 +126,19 @@ void TFrmSorvane::FormCreate() {
 
     if (firstArgument_ == L"/start") TrayIcon::HideMainWindow(nullptr, owner_.Handle());
     created_ = true;
+}
+
+void TFrmSorvane::LoadConfig() {
+    const Config::TSettingsControls controls{
+        hwnd_,
+        Control(Ctl::ChkUsagePhys), Control(Ctl::ChkUsagePage), Control(Ctl::ChkUsageWork),
+        Control(Ctl::ChkMinute), Control(Ctl::ChkAutoStart), Control(Ctl::ChkCleanOnTray),
+        Control(Ctl::EditUsagePhys), Control(Ctl::EditUsagePage), Control(Ctl::EditUsageWork),
+        Control(Ctl::EditMinute), Control(Ctl::EditInfo)};
+    settingsView_ = std::make_unique<Config::TWin32SettingsView>(controls, [this] { NextTime = services_.now(); });
+    settingsPage_ = std::make_unique<Config::TSettingsPage>(*settingsView_, *services_.registry, StartupTask());
+    settingsView_->Attach(*settingsPage_);
+    settingsPage_->LoadConfig();
 }
 
 void TFrmSorvane::ShowPage(int index) {
@@ -176,13 +194,10 @@ void TFrmSorvane::HideToTray() { TrayIcon::HideMainWindow(hwnd_, owner_.Handle()
 
 void TFrmSorvane::ShowMainWindow() { TrayIcon::ShowMainWindow(hwnd_); }
 
-AutoStart::IStartupTask& TFrmSorvane::StartupTask() noexcept {
-    return services_.startupTask ? *services_.startupTask : noStartupTask_;
-}
-
 void TFrmSorvane::RunUninstallStep() { App::RemoveStartupTask(StartupTask()); }
 
-void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
+void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM lparam) {
+    if (settingsView_ && settingsView_->OnCommand(wparam, lparam)) return;
     const int id = LOWORD(wparam);
     switch (id) {
     case MenuCommandId(MenuItem::BtnOpen):
@@ -211,9 +226,6 @@ void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
         break;
     case Ctl::SVGIconImage1:
         if (code == STN_CLICKED) SVGIconImage1Click();
-        break;
-    case Ctl::EditInfo:
-        if (code == STN_CLICKED) ::SetFocus(hwnd_);  // the read-only line gives the focus back
         break;
     default:
         break;

@@ -4,8 +4,9 @@
 #include "platform/full_screen.h"
 #include "platform/local_time.h"
 #include "platform/memory_system.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
-#include "startup/startup_task.h"
+#include "startup/task_scheduler.h"
 #include "tray/tray_icon.h"
 
 #include <windows.h>
@@ -17,7 +18,8 @@ namespace Vrel::Ui {
 
 struct MainWindowServices {
     Platform::IShell* shell = &Platform::SystemShell();
-    AutoStart::IStartupTask* startupTask = nullptr;  // none: no task is ever registered or found
+    AutoStart::IStartupTask* startupTask = &AutoStart::UAC::SystemStartupTask();
+    Platform::IRegistry* registry = &Platform::CurrentUserRegistry();
     Platform::IMemorySystem* memory = &Platform::SystemMemory();
     Platform::IFullScreenQuery* fullScreen = &Platform::SystemFullScreenQuery();
     TrayIcon::INotifyIconApi* notifyIcons = &TrayIcon::SystemNotifyIcons();

@@ -3,6 +3,7 @@
 
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
+#include "platform/testing/memory_registry.h"
 #include "platform/testing/process.h"
 #include "platform/unique_handle.h"
 
@@ -16,6 +17,21 @@
 
 namespace Vrel::Ui {
 namespace {
+
+// The logon task as the window sees it: every call recorded, the task kept in memory.
+class RecordingStartupTask final : public AutoStart::IStartupTask {
+public:
+    void SetStartupTask(std::wstring_view name, bool enable, int delay) noexcept override {
+        calls.push_back((enable ? L"set " : L"remove ") + std::wstring(name) + L" " + std::to_wstring(delay));
+        exists = enable;
+    }
+    bool StartupTaskExists(std::wstring_view name) noexcept override {
+        calls.push_back(L"exists " + std::wstring(name));
+        return exists;
+    }
+    std::vector<std::wstring> calls;
+    bool exists = false;
+};
 
 using namespace std::chrono_literals;
 
@@ -78,6 +94,8 @@ protected:
         Translate::InitializeTranslation();
         Translate::SetLanguageCode("en");
         MainWindowServices services;
+        services.registry = &registry;
+        services.startupTask = &startupTask;
         services.memory = &memory;
         services.notifyIcons = &shell;
         services.fullScreen = &screen;
@@ -109,6 +127,8 @@ protected:
     NeverFullScreen screen;
     Platform::TDateTime clock = Platform::MakeLocalTime(2026, 12, 9, 12, 0, 0);
     bool clockThrows = false;
+    Testing::MemoryRegistry registry;
+    RecordingStartupTask startupTask;
     std::unique_ptr<TFrmSorvane> form;
 };
 

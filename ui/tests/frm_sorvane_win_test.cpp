@@ -3,6 +3,7 @@
 #include "app/file_version.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
+#include "platform/testing/memory_registry.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -16,6 +17,21 @@
 
 namespace Vrel::Ui {
 namespace {
+
+// The logon task as the window sees it: every call recorded, the task kept in memory.
+class RecordingStartupTask final : public AutoStart::IStartupTask {
+public:
+    void SetStartupTask(std::wstring_view name, bool enable, int delay) noexcept override {
+        calls.push_back((enable ? L"set " : L"remove ") + std::wstring(name) + L" " + std::to_wstring(delay));
+        exists = enable;
+    }
+    bool StartupTaskExists(std::wstring_view name) noexcept override {
+        calls.push_back(L"exists " + std::wstring(name));
+        return exists;
+    }
+    std::vector<std::wstring> calls;
+    bool exists = false;
+};
 
 using Platform::ScaleForDpi;
 
@@ -37,10 +53,12 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { CreateIn("ko"); }
 
-    void CreateIn(const char* language) {
+    void CreateIn(const char* language, const wchar_t* firstArgument = L"") {
         Translate::InitializeTranslation();
         Translate::SetLanguageCode(language);
         MainWindowServices services;
+        services.registry = &registry;
+        services.startupTask = &startupTask;
         services.shell = &shell;
         services.messageBox = [this](HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
             ++box.shown;
@@ -51,7 +69,7 @@ protected:
             return box.answer;
         };
         form = std::make_unique<TFrmSorvane>(std::move(services));
-        ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), L""));
+        ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), firstArgument));
         ::ShowWindow(form->Handle(), SW_SHOW);
     }
 
@@ -91,6 +109,8 @@ protected:
 
     RecordingShell shell;
     QuitBox box;
+    Testing::MemoryRegistry registry;
+    RecordingStartupTask startupTask;
     std::unique_ptr<TFrmSorvane> form;
 };
 
@@ -279,6 +299,30 @@ TEST_F(MainWindowTest, CaptionsAreTranslatedAtCreation) {
         ::SendMessageW(form->Control(Ctl::EditMinute), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
         EXPECT_STREQ(item, L"20");
     }
+}
+
+TEST_F(MainWindowTest, SettingsLoadIntoThePageAndAClickIsWrittenAtOnce) {
+    EXPECT_TRUE(registry.HasKey("Software\\Tarvik\\Sorvane"));
+    auto selection = [&](Ctl list) { return ::SendMessageW(form->Control(list), CB_GETCURSEL, 0, 0); };
+    EXPECT_EQ(selection(Ctl::EditUsagePhys), 6);
+    EXPECT_EQ(selection(Ctl::EditMinute), 3);
+    EXPECT_FALSE(::IsWindowEnabled(form->Control(Ctl::EditMinute)));
+    EXPECT_EQ(startupTask.calls, (std::vector<std::wstring>{L"exists SorvaneTaskMachine"}));
+
+    ::SendMessageW(form->Control(Ctl::ChkMinute), BM_CLICK, 0, 0);
+    EXPECT_TRUE(::IsWindowEnabled(form->Control(Ctl::EditMinute)));
+    EXPECT_EQ(registry.Value("Software\\Tarvik\\Sorvane", "enabled_minute"),
+              std::optional<Platform::RegistryValue>(std::uint32_t{1}));
+}
+
+TEST_F(MainWindowTest, AnInstallStartRegistersTheTaskThenTheLoadedBoxRegistersItWithoutDelay) {
+    form.reset();
+    startupTask.calls.clear();
+    CreateIn("ko", L"/inst");
+    EXPECT_EQ(startupTask.calls, (std::vector<std::wstring>{L"set SorvaneTaskMachine 60",
+                                                            L"exists SorvaneTaskMachine",
+                                                            L"set SorvaneTaskMachine 0"}));
+    EXPECT_EQ(::SendMessageW(form->Control(Ctl::ChkAutoStart), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_F(MainWindowTest, HelpDoesNothing) {
