@@ -225,8 +225,6 @@ LRESULT TStyledButton::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
-    case WM_GETDLGCODE:
-        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
     case WM_DPICHANGED_AFTERPARENT:
         Invalidate(hwnd);
         return 0;

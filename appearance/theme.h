@@ -14,7 +14,8 @@ inline constexpr const wchar_t* kAccentLineClass = L"VrelAccentLine";
 class TThemeHelper {
 public:
     // Attaches to a top-level window of the calling thread; anything else throws
-    // std::invalid_argument(kOwnerNotAForm) and leaves the window untouched.
+    // std::invalid_argument(kOwnerNotAForm) and leaves the window untouched. A window that
+    // already has a helper throws std::logic_error.
     explicit TThemeHelper(HWND form, Platform::IDwm& dwm = Platform::SystemDwm());
     // Puts the window's previous message handling back; the line stays, in its last colour.
     ~TThemeHelper();
@@ -31,6 +32,9 @@ public:
 
     void UpdateShape() noexcept;
 
+    // The helper attached to this window, or null.
+    [[nodiscard]] static TThemeHelper* AttachedTo(HWND form) noexcept;
+
 private:
     friend TThemeHelper& ApplyWindowTheme(HWND form, Platform::IDwm& dwm);
     static LRESULT CALLBACK WindowProcHook(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
@@ -44,8 +48,8 @@ private:
     bool ownedByWindow_ = false;
 };
 
-// Attaches a helper that belongs to the window and goes with the window's destruction.
-// Throws as TThemeHelper's constructor does.
+// Attaches a helper that belongs to the window and goes with the window's destruction; a window
+// that has one already keeps it and gets it back. Throws for an owner that is not a form.
 TThemeHelper& ApplyWindowTheme(HWND form, Platform::IDwm& dwm = Platform::SystemDwm());
 
 }  // namespace Vrel::Theme

@@ -13,6 +13,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x56524C54;  // "VRLT"
 constexpr DWORD kDarkModeAttribute = 20;      // DWMWA_USE_IMMERSIVE_DARK_MODE
+// Marks the attached window (mingw's comctl32 import library has no GetWindowSubclass).
+constexpr const wchar_t* kHelperProperty = L"Vrel.ThemeHelper";
 
 COLORREF ToColorRef(StyledButtons::TColor c) noexcept { return RGB(c.R, c.G, c.B); }
 
@@ -63,8 +65,14 @@ bool IsForm(HWND hwnd) noexcept {
 
 }  // namespace
 
+TThemeHelper* TThemeHelper::AttachedTo(HWND form) noexcept {
+    return IsForm(form) ? static_cast<TThemeHelper*>(::GetPropW(form, kHelperProperty)) : nullptr;
+}
+
 TThemeHelper::TThemeHelper(HWND form, Platform::IDwm& dwm) {
     if (!IsForm(form)) throw std::invalid_argument(kOwnerNotAForm);
+    // Two helpers on one window would share one subclass slot and unhook each other.
+    if (AttachedTo(form)) throw std::logic_error("the window already has a theme");
     form_ = form;
 
     const DWORD dark = 0xFFFFFFFF;
@@ -76,6 +84,7 @@ TThemeHelper::TThemeHelper(HWND form, Platform::IDwm& dwm) {
         shape_ = ::CreateWindowExW(0, kAccentLineClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, form_,
                                    nullptr, instance, nullptr);
     }
+    ::SetPropW(form_, kHelperProperty, this);
     ::SetWindowSubclass(form_, &WindowProcHook, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     UpdateShape();
 }
@@ -83,7 +92,10 @@ TThemeHelper::TThemeHelper(HWND form, Platform::IDwm& dwm) {
 TThemeHelper::~TThemeHelper() { Detach(); }
 
 void TThemeHelper::Detach() noexcept {
-    if (form_) ::RemoveWindowSubclass(form_, &WindowProcHook, kSubclassId);
+    if (form_) {
+        ::RemoveWindowSubclass(form_, &WindowProcHook, kSubclassId);
+        ::RemovePropW(form_, kHelperProperty);
+    }
     form_ = nullptr;
 }
 
@@ -134,6 +146,7 @@ LRESULT CALLBACK TThemeHelper::WindowProcHook(HWND hwnd, UINT message, WPARAM wp
 }
 
 TThemeHelper& ApplyWindowTheme(HWND form, Platform::IDwm& dwm) {
+    if (TThemeHelper* existing = TThemeHelper::AttachedTo(form)) return *existing;
     auto helper = std::make_unique<TThemeHelper>(form, dwm);
     helper->ownedByWindow_ = true;
     return *helper.release();

@@ -133,6 +133,9 @@ TEST(ThemeHelper, RealCompositorCallIsAccepted) {
     Theme::TThemeHelper& helper = Theme::ApplyWindowTheme(form);  // belongs to the window from here
     EXPECT_EQ(helper.Form(), form);
     EXPECT_NE(helper.Shape(), nullptr);
+    EXPECT_EQ(&Theme::ApplyWindowTheme(form), &helper) << "one helper per window";
+    EXPECT_THROW(Theme::TThemeHelper second(form), std::logic_error);
+    EXPECT_EQ(Theme::TThemeHelper::AttachedTo(form), &helper);
     EXPECT_TRUE(::DestroyWindow(form));
     EXPECT_FALSE(::IsWindow(form));
 }
@@ -145,6 +148,7 @@ TEST_F(ThemeWindowTest, HelperDestroyedFirstLeavesTheWindowWorkingAndTheLineStil
     auto helper = std::make_unique<Theme::TThemeHelper>(form, dwm);
     HWND line = helper->Shape();
     helper.reset();
+    EXPECT_EQ(Theme::TThemeHelper::AttachedTo(form), nullptr);
 
     ::SetForegroundWindow(host->Handle());  // the form loses activation; nobody recolours its line
     Pump();
