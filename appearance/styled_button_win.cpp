@@ -201,6 +201,13 @@ LRESULT TStyledButton::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         }
         return 0;
     }
+    case BM_CLICK:
+        // Clicks from code and from accessibility tools, as a push button answers them.
+        if (::IsWindowEnabled(hwnd)) {
+            ::SendMessageW(::GetParent(hwnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hwnd), BN_CLICKED),
+                           reinterpret_cast<LPARAM>(hwnd));
+        }
+        return 0;
     case WM_CAPTURECHANGED:
         if (held_) {  // taken away (e.g. a menu or dialog): no click
             held_ = false;

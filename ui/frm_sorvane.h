@@ -90,7 +90,6 @@ private:
     void OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnColorStatic(HDC dc, HWND control);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     MainWindowServices services_;
     HINSTANCE instance_ = nullptr;

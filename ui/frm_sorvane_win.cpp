@@ -3,6 +3,8 @@
 #include "app/file_version.h"
 #include "app/resources/resource_ids.h"
 #include "app/shell_open.h"
+#include "appearance/styled_button_win.h"
+#include "appearance/theme.h"
 #include "i18n/translate_win.h"
 #include "platform/privilege.h"
 #include "startup/auto_start_uac.h"
@@ -24,7 +26,6 @@ using Platform::Widen;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 constexpr COLORREF kGreyText = RGB(128, 128, 128);
-constexpr COLORREF kAccent = RGB(61, 132, 221);
 
 bool IsGreyLabel(Ctl id) {
     return id == Ctl::LblVirtual || id == Ctl::LblVirtualStatus || id == Ctl::LblWorking ||
@@ -89,6 +90,11 @@ bool TFrmSorvane::Create(HINSTANCE instance, std::wstring_view firstArgument) {
 }
 
 void TFrmSorvane::FormCreate() {
+    // The theme's accent line docks above the header: everything below moves down.
+    const Theme::TThemeHelper& theme = Theme::ApplyWindowTheme(hwnd_, *services_.dwm);
+    topInset96_ = theme.LineHeight() > 0 ? Theme::kLineHeight : 0;
+    ApplyLayout();
+
     const HMENU popups[] = {popup_.get()};
     Translate::TranslateComponent(hwnd_, popups);
     // The application title is the translated caption.
@@ -149,7 +155,7 @@ void TFrmSorvane::ShowPage(int index) {
 
 void TFrmSorvane::SetDownButton(Ctl button) {
     downButton_ = button;
-    for (Ctl b : {Ctl::BtnHome, Ctl::BtnConfig, Ctl::BtnDonate}) ::InvalidateRect(Control(b), nullptr, FALSE);
+    for (Ctl b : {Ctl::BtnHome, Ctl::BtnConfig, Ctl::BtnDonate}) StyledButtons::SetDown(Control(b), b == button);
 }
 
 void TFrmSorvane::BtnHomeClick(Ctl sender) {
@@ -242,38 +248,6 @@ LRESULT TFrmSorvane::OnColorStatic(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
 }
 
-void TFrmSorvane::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    // Plain stand-ins for the styled buttons and the logo.
-    HDC dc = item.hDC;
-    RECT rc = item.rcItem;
-    ::FillRect(dc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    const auto id = ControlFromCommandId(static_cast<int>(item.CtlID));
-    if (!id) return;
-    const bool down = *id == downButton_;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    Platform::UniqueHBrush fill(::CreateSolidBrush(kAccent));
-    Platform::UniqueHPen pen(::CreatePen(PS_SOLID, 1, disabled ? RGB(215, 215, 215) : kAccent));
-    const int radius = ScaleForDpi(*id == Ctl::BtnClean ? 12 : 8, dpi_);
-    if (*id == Ctl::SVGIconImage1) {
-        ::SetTextColor(dc, RGB(0x32, 0xA3, 0xF2));
-    } else if (down) {
-        Platform::SelectedObject b(dc, fill.get()), p(dc, pen.get());
-        ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
-        ::SetTextColor(dc, RGB(255, 255, 255));
-    } else {
-        if (*id == Ctl::BtnClean) {
-            Platform::SelectedObject b(dc, ::GetStockObject(NULL_BRUSH)), p(dc, pen.get());
-            ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
-        }
-        ::SetTextColor(dc, disabled ? RGB(179, 179, 179) : RGB(0, 0, 0));
-    }
-    wchar_t text[128] = {};
-    ::GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
-    if (*id == Ctl::SVGIconImage1) ::lstrcpynW(text, L"Sorvane", static_cast<int>(std::size(text)));
-    ::SetBkMode(dc, TRANSPARENT);
-    ::DrawTextW(dc, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
 void TFrmSorvane::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -290,9 +264,6 @@ LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_DRAWITEM:
-        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-        return TRUE;
     case WM_CLOSE:
         if (FormCloseQuery(FCanClose) == CloseOutcome::Hide) {
             HideToTray();

@@ -1,6 +1,7 @@
 #pragma once
 // What the main window needs from the rest of the system. The program wires the real ones;
 // tests pass fakes where a real one would block (the quit box) or reach outside (the shell).
+#include "platform/dwm.h"
 #include "platform/full_screen.h"
 #include "platform/local_time.h"
 #include "platform/memory_system.h"
@@ -18,6 +19,7 @@ namespace Vrel::Ui {
 
 struct MainWindowServices {
     Platform::IShell* shell = &Platform::SystemShell();
+    Platform::IDwm* dwm = &Platform::SystemDwm();
     AutoStart::IStartupTask* startupTask = &AutoStart::UAC::SystemStartupTask();
     Platform::IRegistry* registry = &Platform::CurrentUserRegistry();
     Platform::IMemorySystem* memory = &Platform::SystemMemory();

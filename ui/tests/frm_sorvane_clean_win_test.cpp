@@ -1,6 +1,7 @@
 // The main window's monitor and cleaning job, against fake memory, clock and shell.
 #include "ui/frm_sorvane.h"
 
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
 #include "platform/testing/memory_registry.h"
@@ -92,6 +93,7 @@ class CleaningWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Translate::InitializeTranslation();
+        ButtonStyles::RegisterTarvikButtonStyles();
         Translate::SetLanguageCode("en");
         MainWindowServices services;
         services.registry = &registry;

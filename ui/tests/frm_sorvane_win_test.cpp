@@ -1,6 +1,7 @@
 #include "ui/frm_sorvane.h"
 
 #include "app/file_version.h"
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
 #include "platform/testing/memory_registry.h"
@@ -55,6 +56,7 @@ protected:
 
     void CreateIn(const char* language, const wchar_t* firstArgument = L"") {
         Translate::InitializeTranslation();
+        ButtonStyles::RegisterTarvikButtonStyles();
         Translate::SetLanguageCode(language);
         MainWindowServices services;
         services.registry = &registry;
@@ -82,7 +84,8 @@ protected:
         return rc;
     }
 
-    void ExpectLaidOutAt(UINT dpi, int topInset) const {
+    // With the accent line docked above the header.
+    void ExpectLaidOutAt(UINT dpi, int topInset = 2) const {
         RECT client;
         ::GetClientRect(form->Handle(), &client);
         EXPECT_EQ(client.right, ScaleForDpi(kClientWidth, dpi));
@@ -117,7 +120,11 @@ protected:
 TEST_F(MainWindowTest, EveryControlSitsWhereDeclared) {
     ASSERT_EQ(form->Dpi(), 96u);
     for (const ControlDecl& d : Declarations()) ASSERT_NE(form->Control(d.id), nullptr) << d.name;
-    ExpectLaidOutAt(96, 0);
+    ExpectLaidOutAt(96);
+    // The page area is 398 high below the line and the header; the lowest control still fits.
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).top, 52);
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).bottom, 450);
+    EXPECT_LE(PlaceOf(Ctl::EditInfo).bottom, 398);
     wchar_t className[64];
     ::GetClassNameW(form->Handle(), className, 64);
     EXPECT_STREQ(className, L"TFrmSorvane");
@@ -137,7 +144,8 @@ TEST_F(MainWindowTest, FollowsTheMonitorDpi) {
     RECT frame{100, 50, 100 + 750 + frameWidth, 50 + 675 + frameHeight};
     ::SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(form->Dpi(), 144u);
-    ExpectLaidOutAt(144, 0);
+    ExpectLaidOutAt(144);
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).bottom - PlaceOf(Ctl::PnlMain).top, 597);  // 398 at 96 DPI
     // Fonts follow: the title is 59 pixels at 96 DPI.
     LOGFONTW title{};
     ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form->Control(Ctl::LblTitle), WM_GETFONT, 0, 0)),
