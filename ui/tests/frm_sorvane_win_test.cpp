@@ -333,6 +333,21 @@ TEST_F(MainWindowTest, AnInstallStartRegistersTheTaskThenTheLoadedBoxRegistersIt
     EXPECT_EQ(::SendMessageW(form->Control(Ctl::ChkAutoStart), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+TEST_F(MainWindowTest, TabVisitsTheSettingsInTheirGivenOrderAndSkipsTheStyledButtons) {
+    ::SendMessageW(form->Control(Ctl::BtnConfig), BM_CLICK, 0, 0);
+    for (Ctl box : {Ctl::ChkUsagePhys, Ctl::ChkUsagePage, Ctl::ChkUsageWork, Ctl::ChkMinute}) {
+        ::SendMessageW(form->Control(box), BM_CLICK, 0, 0);  // enables its list
+    }
+    const Ctl order[] = {Ctl::ChkUsagePhys, Ctl::ChkMinute,     Ctl::EditUsagePhys, Ctl::EditMinute,
+                         Ctl::ChkUsagePage, Ctl::EditUsagePage, Ctl::ChkUsageWork,  Ctl::EditUsageWork,
+                         Ctl::ChkAutoStart, Ctl::ChkCleanOnTray, Ctl::EditInfo,     Ctl::ChkUsagePhys};
+    HWND at = form->Control(order[0]);
+    for (size_t i = 1; i < std::size(order); ++i) {
+        at = ::GetNextDlgTabItem(form->Handle(), at, FALSE);
+        EXPECT_EQ(at, form->Control(order[i])) << "after " << Declaration(order[i - 1]).name;
+    }
+}
+
 TEST_F(MainWindowTest, HelpDoesNothing) {
     HELPINFO help{sizeof(help)};
     help.iContextType = HELPINFO_WINDOW;
