@@ -43,18 +43,20 @@ function(sorvane_portable_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource]): tests that need Windows (Wine here).
-# LOCK serialises tests that share machine-wide names (mutex, window class, registry key, tray).
+# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource] [PROPERTIES name value...]): tests
+# that need Windows (Wine here). LOCK serialises tests that share machine-wide names (mutex, window
+# class, registry key, tray); PROPERTIES go to every test found (e.g. FIXTURES_REQUIRED).
 function(sorvane_win32_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/platform/testing/test_app.rc)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Sorvane::options)
   set(props TIMEOUT 120)
   if(T_LOCK)
     list(APPEND props RESOURCE_LOCK ${T_LOCK})
   endif()
+  list(APPEND props ${T_PROPERTIES})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
 endfunction()

@@ -13,6 +13,8 @@ struct BetweenCase {
     const char* expected;
 };
 
+void PrintTo(const BetweenCase& c, std::ostream* out) { *out << c.name; }
+
 class TextBetweenTest : public ::testing::TestWithParam<BetweenCase> {};
 
 TEST_P(TextBetweenTest, FindsTheValue) {
@@ -48,6 +50,8 @@ struct UnescapeCase {
     const char* escaped;
     const char* expected;
 };
+
+void PrintTo(const UnescapeCase& c, std::ostream* out) { *out << c.escaped; }
 
 class JsonUnescapeTest : public ::testing::TestWithParam<UnescapeCase> {};
 
