@@ -43,15 +43,16 @@ function(sorvane_portable_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource...]): tests that need Windows (Wine here).
-# LOCK serialises tests that share machine-wide things: "desktop" (the foreground window, the
-# notification area, the instance mutex and window class), "HKCU_Software_Tarvik" (our registry
-# key), "TaskScheduler" (the logon task).
+# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource...] [PROPERTIES name value...]): tests
+# that need Windows (Wine here). LOCK serialises tests that share machine-wide things: "desktop"
+# (the foreground window, the notification area, the instance mutex and window class),
+# "HKCU_Software_Tarvik" (our registry key), "TaskScheduler" (the logon task). PROPERTIES go to
+# every test found (e.g. FIXTURES_REQUIRED).
 function(sorvane_win32_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCK" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCK;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/platform/testing/test_app.rc)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Sorvane::options)
   set(props TIMEOUT 120)
@@ -59,5 +60,6 @@ function(sorvane_win32_test name)
     list(JOIN T_LOCK ";" locks)
     list(APPEND props RESOURCE_LOCK "${locks}")
   endif()
+  list(APPEND props ${T_PROPERTIES})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
 endfunction()

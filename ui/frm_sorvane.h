@@ -77,6 +77,8 @@ private:
     void MonitorTick();
     void SetTextIfChanged(Ctl id, const std::wstring& text);
     void Quit();  // one of the closes that end the program
+    void StartUpdateCheck();
+    void UpdateCheckDone(bool accepted);
     void HideToTray();
 
     // Commands from a later start of the program.
@@ -112,6 +114,7 @@ private:
 
     // Declared after the menu and image list it uses, so it goes first.
     std::unique_ptr<TrayIcon::TTrayIcon> TrayIcon;
+    std::shared_ptr<TFrmSorvane*> self_;  // weakly held by the update callback
     bool FCanClose = false;
     bool FIsRunning = false;
     Platform::TDateTime NextTime{};

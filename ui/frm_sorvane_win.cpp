@@ -5,6 +5,7 @@
 #include "app/shell_open.h"
 #include "appearance/styled_button_win.h"
 #include "appearance/theme.h"
+#include "i18n/translate.h"
 #include "i18n/translate_win.h"
 #include "platform/privilege.h"
 #include "startup/auto_start_uac.h"
@@ -132,6 +133,32 @@ void TFrmSorvane::FormCreate() {
 
     if (firstArgument_ == L"/start") TrayIcon::HideMainWindow(nullptr, owner_.Handle());
     created_ = true;
+    StartUpdateCheck();
+}
+
+void TFrmSorvane::StartUpdateCheck() {
+    Update::TUpdatePresentation presentation;
+    presentation.MainWindow = hwnd_;
+    presentation.Title = applicationTitle_;
+    presentation.Translate = [](std::wstring_view source) { return Translate::Translate(source); };
+    presentation.Language = Translate::LanguageCode();
+    presentation.StartedHidden = firstArgument_ == L"/start";
+    presentation.AppIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    presentation.Shell = services_.shell;
+    // The answer may come after this window is gone; the weak reference tells.
+    self_ = std::make_shared<TFrmSorvane*>(this);
+    std::weak_ptr<TFrmSorvane*> self = self_;
+    services_.checkUpdate(
+        SORVANE_UPDATE_URL,
+        [self](bool accepted, const std::string&) {
+            if (const auto form = self.lock()) (*form)->UpdateCheckDone(accepted);
+        },
+        10, std::move(presentation));
+}
+
+void TFrmSorvane::UpdateCheckDone(bool accepted) {
+    if (accepted) Quit();  // the new version is on its way in
+    if (TrayIcon) TrayIcon->SetHint(applicationTitle_ + L" " + App::FileVersionText(L"%d.%d.%d"));
 }
 
 void TFrmSorvane::LoadConfig() {

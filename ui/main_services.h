@@ -9,11 +9,13 @@
 #include "platform/shell.h"
 #include "startup/task_scheduler.h"
 #include "tray/tray_icon.h"
+#include "update/check_update.h"
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace Vrel::Ui {
 
@@ -30,6 +32,11 @@ struct MainWindowServices {
     std::function<int(HWND, const std::wstring&, const std::wstring&, UINT)> messageBox =
         [](HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
             return ::MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+        };
+    // CheckUpdate(url, callback, offset, presentation): returns at once, calls back later.
+    std::function<void(std::string_view, Update::TUpdateProc, int, Update::TUpdatePresentation)> checkUpdate =
+        [](std::string_view url, Update::TUpdateProc proc, int offset, Update::TUpdatePresentation presentation) {
+            Update::CheckUpdate(url, std::move(proc), offset, std::move(presentation));
         };
 };
 

@@ -94,6 +94,7 @@ protected:
             }
             return clock;
         };
+        services.checkUpdate = [](std::string_view, Update::TUpdateProc, int, Update::TUpdatePresentation) {};
         form = std::make_unique<TFrmSorvane>(std::move(services));
         ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), L""));
         // The icon joins the notification area once the taskbar is found, off this thread.

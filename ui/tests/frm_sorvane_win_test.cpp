@@ -28,6 +28,16 @@ public:
     std::vector<std::wstring> opened;
 };
 
+// The update check as started by the window; the test answers in its place.
+struct UpdateCheckRecord {
+    int started = 0;
+    std::string url;
+    int offset = 0;
+    Update::TUpdatePresentation presentation;
+    Update::TUpdateProc proc;
+    bool trayExistedAtStart = false;
+};
+
 struct QuitBox {
     int answer = IDNO;
     int shown = 0;
@@ -55,6 +65,15 @@ protected:
             box.caption = caption;
             box.style = style;
             return box.answer;
+        };
+        services.checkUpdate = [this](std::string_view url, Update::TUpdateProc proc, int offset,
+                                      Update::TUpdatePresentation presentation) {
+            ++update.started;
+            update.url = url;
+            update.offset = offset;
+            update.presentation = std::move(presentation);
+            update.proc = std::move(proc);
+            update.trayExistedAtStart = form && form->Tray() != nullptr;
         };
         form = std::make_unique<TFrmSorvane>(std::move(services));
         ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), firstArgument));
@@ -98,6 +117,7 @@ protected:
 
     RecordingShell shell;
     QuitBox box;
+    UpdateCheckRecord update;
     Testing::MemoryRegistry registry;
     RecordingStartupTask startupTask;
     std::unique_ptr<TFrmSorvane> form;
@@ -332,6 +352,53 @@ TEST_F(MainWindowTest, TabVisitsTheSettingsInTheirGivenOrderAndSkipsTheStyledBut
         at = ::GetNextDlgTabItem(form->Handle(), at, FALSE);
         EXPECT_EQ(at, form->Control(order[i])) << "after " << Declaration(order[i - 1]).name;
     }
+}
+
+TEST_F(MainWindowTest, TheUpdateCheckStartsLastAndItsAnswerSetsTheTrayHint) {
+    ASSERT_EQ(update.started, 1);
+    EXPECT_TRUE(update.trayExistedAtStart);
+    EXPECT_TRUE(update.url.starts_with("https://")) << update.url;
+    EXPECT_TRUE(update.url.ends_with("/api.init.php")) << update.url;
+    EXPECT_EQ(update.offset, 10);
+    EXPECT_EQ(update.presentation.MainWindow, form->Handle());
+    EXPECT_EQ(update.presentation.Title, form->ApplicationTitle());
+    EXPECT_EQ(update.presentation.Language, "ko");
+    EXPECT_FALSE(update.presentation.StartedHidden);
+    EXPECT_NE(update.presentation.AppIcon, nullptr);
+    ASSERT_TRUE(update.presentation.Translate);
+    EXPECT_EQ(update.presentation.Translate(L"종료"), L"종료");
+
+    update.proc(false, "{}");
+    EXPECT_EQ(form->Tray()->Hint(), form->ApplicationTitle() + L" " + App::FileVersionText(L"%d.%d.%d"));
+    EXPECT_EQ(form->Tray()->Hint(), L"소르바네 1.9.4");
+    EXPECT_TRUE(::IsWindow(form->Handle()));
+    EXPECT_FALSE(form->CanClose());
+}
+
+TEST_F(MainWindowTest, AnAcceptedUpdateEndsTheProgramWithoutAsking) {
+    HWND window = form->Handle();
+    update.proc(true, R"({"update":"https://example.com/new"})");
+    EXPECT_TRUE(form->CanClose());
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(box.shown, 0);
+}
+
+TEST_F(MainWindowTest, AnAnswerAfterTheWindowIsGoneIsDropped) {
+    Update::TUpdateProc late = update.proc;
+    form.reset();
+    CreateIn("ko");
+    late(true, "{}");  // the old window's answer must not reach the new one
+    EXPECT_TRUE(::IsWindow(form->Handle()));
+    EXPECT_FALSE(form->CanClose());
+    EXPECT_EQ(form->Tray()->Hint(), L"");
+}
+
+TEST_F(MainWindowTest, AHiddenStartTellsTheOfferSo) {
+    form.reset();
+    CreateIn("en", L"/start");
+    ASSERT_EQ(update.started, 2);
+    EXPECT_TRUE(update.presentation.StartedHidden);
+    EXPECT_EQ(update.presentation.Language, "en");
 }
 
 TEST_F(MainWindowTest, HelpDoesNothing) {

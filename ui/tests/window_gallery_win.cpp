@@ -11,7 +11,9 @@ int wmain(int argc, wchar_t** argv) {
     const int page = argc > 1 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 0;
     Vrel::Translate::InitializeTranslation();
     Vrel::ButtonStyles::RegisterTarvikButtonStyles();
-    Vrel::Ui::TFrmSorvane form;
+    Vrel::Ui::MainWindowServices services;
+    services.checkUpdate = [](std::string_view, Vrel::Update::TUpdateProc, int, Vrel::Update::TUpdatePresentation) {};
+    Vrel::Ui::TFrmSorvane form(std::move(services));
     if (!form.Create(::GetModuleHandleW(nullptr), L"")) return 1;
     if (page == 1) form.BtnHomeClick(Vrel::Ui::Ctl::BtnConfig);
     ::ShowWindow(form.Handle(), SW_SHOWNORMAL);
