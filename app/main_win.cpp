@@ -1,6 +1,7 @@
 // Program entry.
 #include "app/instance_platform_win.h"
 #include "app/single_instance.h"
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate_win.h"
 #include "ui/application.h"
 
@@ -12,6 +13,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The table and the language are settled before any window exists.
     Vrel::Translate::InitializeTranslation();
+    Vrel::ButtonStyles::RegisterTarvikButtonStyles();
     std::wstring first;
     int count = 0;
     if (LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {

@@ -43,18 +43,21 @@ function(sorvane_portable_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource]): tests that need Windows (Wine here).
-# LOCK serialises tests that share machine-wide names (mutex, window class, registry key, tray).
+# sorvane_win32_test(name SOURCES... LIBS ... [LOCK resource...]): tests that need Windows (Wine here).
+# LOCK serialises tests that share machine-wide things: "desktop" (the foreground window, the
+# notification area, the instance mutex and window class), "HKCU_Software_Tarvik" (our registry
+# key), "TaskScheduler" (the logon task).
 function(sorvane_win32_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/platform/testing/test_app.rc)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Sorvane::options)
   set(props TIMEOUT 120)
   if(T_LOCK)
-    list(APPEND props RESOURCE_LOCK ${T_LOCK})
+    list(JOIN T_LOCK ";" locks)
+    list(APPEND props RESOURCE_LOCK "${locks}")
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
 endfunction()

@@ -3,6 +3,7 @@
 // that names its null value and how it is released.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -80,6 +81,7 @@ using UniqueHBrush = UniqueHandle<HandleTraits::GdiObject<HBRUSH>>;
 using UniqueHPen = UniqueHandle<HandleTraits::GdiObject<HPEN>>;
 using UniqueHBitmap = UniqueHandle<HandleTraits::GdiObject<HBITMAP>>;
 using UniqueHRgn = UniqueHandle<HandleTraits::GdiObject<HRGN>>;
+using UniqueBstr = UniqueHandle<HandleTraits::Simple<BSTR, &::SysFreeString>>;
 
 // A DC from GetDC, given back with ReleaseDC to the window it came from.
 class WindowDC {

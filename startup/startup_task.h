@@ -1,6 +1,8 @@
 #pragma once
-// The start-at-logon task, as the rest of the program sees it. Callers initialise COM around
-// each call on their thread; failures are swallowed inside.
+// The start-at-logon task, as the rest of the program sees it. Failures are swallowed inside.
+// The system implementation (startup/task_scheduler.h, TTaskSchedulerStartupTask) initialises
+// COM around each call itself and attempts nothing when that fails; a caller that already has
+// COM initialised on its thread does no harm.
 #include <string_view>
 
 namespace Vrel::AutoStart {

@@ -7,6 +7,8 @@
 #include "platform/number_separators.h"
 #include "platform/unique_handle.h"
 #include "platform/window_base.h"
+#include "settings/settings_page.h"
+#include "settings/settings_page_view.h"
 #include "ui/main_layout.h"
 #include "ui/main_services.h"
 #include "ui/owner_window_win.h"
@@ -45,6 +47,7 @@ public:
     [[nodiscard]] bool IsRunning() const noexcept { return FIsRunning; }
     [[nodiscard]] Platform::TDateTime GetNextTime() const noexcept { return NextTime; }
     [[nodiscard]] TrayIcon::TTrayIcon* Tray() const noexcept { return TrayIcon.get(); }
+    [[nodiscard]] Config::TSettingsPage* SettingsPage() const noexcept { return settingsPage_.get(); }
 
     // Commands of the window.
     void BtnHomeClick(Ctl sender);
@@ -81,15 +84,14 @@ private:
     void ShowMainWindow() override;
     void RunUninstallStep() override;
     void CloseForGood() override { Quit(); }
-    AutoStart::IStartupTask& StartupTask() noexcept;
+    AutoStart::IStartupTask& StartupTask() noexcept { return *services_.startupTask; }
+    void LoadConfig();
 
     void OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnColorStatic(HDC dc, HWND control);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     MainWindowServices services_;
-    App::NullStartupTask noStartupTask_;
     HINSTANCE instance_ = nullptr;
     OwnerWindow owner_;
     std::array<HWND, kControlCount> controls_{};
@@ -105,6 +107,8 @@ private:
     std::wstring applicationTitle_;
     bool created_ = false;  // FormCreate has finished
     Platform::NumberSeparators separators_;
+    std::unique_ptr<Config::TWin32SettingsView> settingsView_;
+    std::unique_ptr<Config::TSettingsPage> settingsPage_;
 
     // Declared after the menu and image list it uses, so it goes first.
     std::unique_ptr<TrayIcon::TTrayIcon> TrayIcon;

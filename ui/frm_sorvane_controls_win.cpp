@@ -3,6 +3,8 @@
 #include "ui/frm_sorvane.h"
 
 #include "app/resources/resource_ids.h"
+#include "appearance/logo_image_win.h"
+#include "appearance/styled_button_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/panel_win.h"
@@ -29,9 +31,8 @@ Win32Kind KindOf(const ControlDecl& d) {
         return {kPanelClassName, child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::ToolButton:
     case ControlKind::StyledButton:
-        return {WC_BUTTONW, child | BS_OWNERDRAW, 0};
     case ControlKind::VectorImage:
-        return {WC_STATICW, child | SS_OWNERDRAW | SS_NOTIFY, 0};
+        return {nullptr, 0, 0};  // made by the appearance layer
     case ControlKind::Label:
         return {WC_STATICW, child | SS_NOPREFIX | (d.id == Ctl::LblTitle ? SS_CENTER : SS_LEFT), 0};
     case ControlKind::ProgressBar:
@@ -68,6 +69,10 @@ LRESULT CALLBACK InfoEditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 
 constexpr int kDropDownVisibleItems = 7;
 
+// The header's flat buttons and the clean button, in the program's own style family.
+const StyledButtons::TStyledButtonStyle kHeaderStyle{"Tarvik", "Primary", "Header", 4, true};
+const StyledButtons::TStyledButtonStyle kCleanStyle{"Tarvik", "Primary", "Outline", 6, false};
+
 }  // namespace
 
 void TFrmSorvane::CreateControls() {
@@ -78,9 +83,23 @@ void TFrmSorvane::CreateControls() {
         const Ctl host = HostOf(id);
         HWND parent = host == kNoParent ? hwnd_ : Control(host);
         const std::wstring caption = Widen(d.caption);
-        HWND control = ::CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), kind.style, 0, 0, 0, 0,
-                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlCommandId(id))),
-                                         instance_, nullptr);
+        const int commandId = ControlCommandId(id);
+        HWND control = nullptr;
+        switch (d.kind) {
+        case ControlKind::ToolButton:
+            control = StyledButtons::CreateStyledButton(parent, commandId, {}, caption, kHeaderStyle);
+            break;
+        case ControlKind::StyledButton:
+            control = StyledButtons::CreateStyledButton(parent, commandId, {}, caption, kCleanStyle);
+            break;
+        case ControlKind::VectorImage:
+            control = Vector::CreateLogoImage(parent, commandId, {});
+            break;
+        default:
+            control = ::CreateWindowExW(kind.exStyle, kind.className, caption.c_str(), kind.style, 0, 0, 0, 0, parent,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)), instance_, nullptr);
+            break;
+        }
         controls_[static_cast<size_t>(id)] = control;
         if (!control) continue;
         for (std::string_view item : d.items) {

@@ -3,8 +3,11 @@
 #include "app/file_version.h"
 #include "app/resources/resource_ids.h"
 #include "app/shell_open.h"
+#include "appearance/styled_button_win.h"
+#include "appearance/theme.h"
 #include "i18n/translate_win.h"
 #include "platform/privilege.h"
+#include "startup/auto_start_uac.h"
 #include "tray/window_activation_win.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
@@ -23,7 +26,6 @@ using Platform::Widen;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 constexpr COLORREF kGreyText = RGB(128, 128, 128);
-constexpr COLORREF kAccent = RGB(61, 132, 221);
 
 bool IsGreyLabel(Ctl id) {
     return id == Ctl::LblVirtual || id == Ctl::LblVirtualStatus || id == Ctl::LblWorking ||
@@ -88,6 +90,11 @@ bool TFrmSorvane::Create(HINSTANCE instance, std::wstring_view firstArgument) {
 }
 
 void TFrmSorvane::FormCreate() {
+    // The theme's accent line docks above the header: everything below moves down.
+    const Theme::TThemeHelper& theme = Theme::ApplyWindowTheme(hwnd_, *services_.dwm);
+    topInset96_ = theme.LineHeight() > 0 ? Theme::kLineHeight : 0;
+    ApplyLayout();
+
     const HMENU popups[] = {popup_.get()};
     Translate::TranslateComponent(hwnd_, popups);
     // The application title is the translated caption.
@@ -106,6 +113,10 @@ void TFrmSorvane::FormCreate() {
     ShowPage(0);
     SetDownButton(Ctl::BtnHome);
 
+    // A start from the installer registers the logon task before the settings show it.
+    if (firstArgument_ == L"/inst") AutoStart::UAC::RegisterAtInstall(StartupTask());
+    LoadConfig();
+
     TrayIcon = std::make_unique<TrayIcon::TTrayIcon>(hwnd_, *services_.notifyIcons);
     TrayIcon->SetImages(listIcon_.get());
     TrayIcon->SetOnClick([this] { TrayIconClick(); });
@@ -123,6 +134,19 @@ void TFrmSorvane::FormCreate() {
     created_ = true;
 }
 
+void TFrmSorvane::LoadConfig() {
+    const Config::TSettingsControls controls{
+        hwnd_,
+        Control(Ctl::ChkUsagePhys), Control(Ctl::ChkUsagePage), Control(Ctl::ChkUsageWork),
+        Control(Ctl::ChkMinute), Control(Ctl::ChkAutoStart), Control(Ctl::ChkCleanOnTray),
+        Control(Ctl::EditUsagePhys), Control(Ctl::EditUsagePage), Control(Ctl::EditUsageWork),
+        Control(Ctl::EditMinute), Control(Ctl::EditInfo)};
+    settingsView_ = std::make_unique<Config::TWin32SettingsView>(controls, [this] { NextTime = services_.now(); });
+    settingsPage_ = std::make_unique<Config::TSettingsPage>(*settingsView_, *services_.registry, StartupTask());
+    settingsView_->Attach(*settingsPage_);
+    settingsPage_->LoadConfig();
+}
+
 void TFrmSorvane::ShowPage(int index) {
     activePage_ = index;
     ::ShowWindow(Control(Ctl::Card1), index == 0 ? SW_SHOW : SW_HIDE);
@@ -131,7 +155,7 @@ void TFrmSorvane::ShowPage(int index) {
 
 void TFrmSorvane::SetDownButton(Ctl button) {
     downButton_ = button;
-    for (Ctl b : {Ctl::BtnHome, Ctl::BtnConfig, Ctl::BtnDonate}) ::InvalidateRect(Control(b), nullptr, FALSE);
+    for (Ctl b : {Ctl::BtnHome, Ctl::BtnConfig, Ctl::BtnDonate}) StyledButtons::SetDown(Control(b), b == button);
 }
 
 void TFrmSorvane::BtnHomeClick(Ctl sender) {
@@ -176,13 +200,10 @@ void TFrmSorvane::HideToTray() { TrayIcon::HideMainWindow(hwnd_, owner_.Handle()
 
 void TFrmSorvane::ShowMainWindow() { TrayIcon::ShowMainWindow(hwnd_); }
 
-AutoStart::IStartupTask& TFrmSorvane::StartupTask() noexcept {
-    return services_.startupTask ? *services_.startupTask : noStartupTask_;
-}
-
 void TFrmSorvane::RunUninstallStep() { App::RemoveStartupTask(StartupTask()); }
 
-void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
+void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM lparam) {
+    if (settingsView_ && settingsView_->OnCommand(wparam, lparam)) return;
     const int id = LOWORD(wparam);
     switch (id) {
     case MenuCommandId(MenuItem::BtnOpen):
@@ -212,9 +233,6 @@ void TFrmSorvane::OnCommand(WPARAM wparam, LPARAM) {
     case Ctl::SVGIconImage1:
         if (code == STN_CLICKED) SVGIconImage1Click();
         break;
-    case Ctl::EditInfo:
-        if (code == STN_CLICKED) ::SetFocus(hwnd_);  // the read-only line gives the focus back
-        break;
     default:
         break;
     }
@@ -228,38 +246,6 @@ LRESULT TFrmSorvane::OnColorStatic(HDC dc, HWND control) {
     ::SetTextColor(dc, text);
     ::SetBkColor(dc, RGB(255, 255, 255));
     return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
-}
-
-void TFrmSorvane::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    // Plain stand-ins for the styled buttons and the logo.
-    HDC dc = item.hDC;
-    RECT rc = item.rcItem;
-    ::FillRect(dc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    const auto id = ControlFromCommandId(static_cast<int>(item.CtlID));
-    if (!id) return;
-    const bool down = *id == downButton_;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    Platform::UniqueHBrush fill(::CreateSolidBrush(kAccent));
-    Platform::UniqueHPen pen(::CreatePen(PS_SOLID, 1, disabled ? RGB(215, 215, 215) : kAccent));
-    const int radius = ScaleForDpi(*id == Ctl::BtnClean ? 12 : 8, dpi_);
-    if (*id == Ctl::SVGIconImage1) {
-        ::SetTextColor(dc, RGB(0x32, 0xA3, 0xF2));
-    } else if (down) {
-        Platform::SelectedObject b(dc, fill.get()), p(dc, pen.get());
-        ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
-        ::SetTextColor(dc, RGB(255, 255, 255));
-    } else {
-        if (*id == Ctl::BtnClean) {
-            Platform::SelectedObject b(dc, ::GetStockObject(NULL_BRUSH)), p(dc, pen.get());
-            ::RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, radius, radius);
-        }
-        ::SetTextColor(dc, disabled ? RGB(179, 179, 179) : RGB(0, 0, 0));
-    }
-    wchar_t text[128] = {};
-    ::GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
-    if (*id == Ctl::SVGIconImage1) ::lstrcpynW(text, L"Sorvane", static_cast<int>(std::size(text)));
-    ::SetBkMode(dc, TRANSPARENT);
-    ::DrawTextW(dc, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void TFrmSorvane::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -278,9 +264,6 @@ LRESULT TFrmSorvane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_DRAWITEM:
-        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-        return TRUE;
     case WM_CLOSE:
         if (FormCloseQuery(FCanClose) == CloseOutcome::Hide) {
             HideToTray();

@@ -1,11 +1,13 @@
 #pragma once
 // What the main window needs from the rest of the system. The program wires the real ones;
 // tests pass fakes where a real one would block (the quit box) or reach outside (the shell).
+#include "platform/dwm.h"
 #include "platform/full_screen.h"
 #include "platform/local_time.h"
 #include "platform/memory_system.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
-#include "startup/startup_task.h"
+#include "startup/task_scheduler.h"
 #include "tray/tray_icon.h"
 
 #include <windows.h>
@@ -17,7 +19,9 @@ namespace Vrel::Ui {
 
 struct MainWindowServices {
     Platform::IShell* shell = &Platform::SystemShell();
-    AutoStart::IStartupTask* startupTask = nullptr;  // none: no task is ever registered or found
+    Platform::IDwm* dwm = &Platform::SystemDwm();
+    AutoStart::IStartupTask* startupTask = &AutoStart::UAC::SystemStartupTask();
+    Platform::IRegistry* registry = &Platform::CurrentUserRegistry();
     Platform::IMemorySystem* memory = &Platform::SystemMemory();
     Platform::IFullScreenQuery* fullScreen = &Platform::SystemFullScreenQuery();
     TrayIcon::INotifyIconApi* notifyIcons = &TrayIcon::SystemNotifyIcons();

@@ -1,8 +1,10 @@
 // The main window's monitor and cleaning job, against fake memory, clock and shell.
 #include "ui/frm_sorvane.h"
 
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
+#include "platform/testing/memory_registry.h"
 #include "platform/testing/process.h"
 #include "platform/unique_handle.h"
 
@@ -16,6 +18,21 @@
 
 namespace Vrel::Ui {
 namespace {
+
+// The logon task as the window sees it: every call recorded, the task kept in memory.
+class RecordingStartupTask final : public AutoStart::IStartupTask {
+public:
+    void SetStartupTask(std::wstring_view name, bool enable, int delay) noexcept override {
+        calls.push_back((enable ? L"set " : L"remove ") + std::wstring(name) + L" " + std::to_wstring(delay));
+        exists = enable;
+    }
+    bool StartupTaskExists(std::wstring_view name) noexcept override {
+        calls.push_back(L"exists " + std::wstring(name));
+        return exists;
+    }
+    std::vector<std::wstring> calls;
+    bool exists = false;
+};
 
 using namespace std::chrono_literals;
 
@@ -76,8 +93,11 @@ class CleaningWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Translate::InitializeTranslation();
+        ButtonStyles::RegisterTarvikButtonStyles();
         Translate::SetLanguageCode("en");
         MainWindowServices services;
+        services.registry = &registry;
+        services.startupTask = &startupTask;
         services.memory = &memory;
         services.notifyIcons = &shell;
         services.fullScreen = &screen;
@@ -109,6 +129,8 @@ protected:
     NeverFullScreen screen;
     Platform::TDateTime clock = Platform::MakeLocalTime(2026, 12, 9, 12, 0, 0);
     bool clockThrows = false;
+    Testing::MemoryRegistry registry;
+    RecordingStartupTask startupTask;
     std::unique_ptr<TFrmSorvane> form;
 };
 

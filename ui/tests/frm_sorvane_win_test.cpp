@@ -1,8 +1,10 @@
 #include "ui/frm_sorvane.h"
 
 #include "app/file_version.h"
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
+#include "platform/testing/memory_registry.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -16,6 +18,21 @@
 
 namespace Vrel::Ui {
 namespace {
+
+// The logon task as the window sees it: every call recorded, the task kept in memory.
+class RecordingStartupTask final : public AutoStart::IStartupTask {
+public:
+    void SetStartupTask(std::wstring_view name, bool enable, int delay) noexcept override {
+        calls.push_back((enable ? L"set " : L"remove ") + std::wstring(name) + L" " + std::to_wstring(delay));
+        exists = enable;
+    }
+    bool StartupTaskExists(std::wstring_view name) noexcept override {
+        calls.push_back(L"exists " + std::wstring(name));
+        return exists;
+    }
+    std::vector<std::wstring> calls;
+    bool exists = false;
+};
 
 using Platform::ScaleForDpi;
 
@@ -37,10 +54,13 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { CreateIn("ko"); }
 
-    void CreateIn(const char* language) {
+    void CreateIn(const char* language, const wchar_t* firstArgument = L"") {
         Translate::InitializeTranslation();
+        ButtonStyles::RegisterTarvikButtonStyles();
         Translate::SetLanguageCode(language);
         MainWindowServices services;
+        services.registry = &registry;
+        services.startupTask = &startupTask;
         services.shell = &shell;
         services.messageBox = [this](HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
             ++box.shown;
@@ -51,7 +71,7 @@ protected:
             return box.answer;
         };
         form = std::make_unique<TFrmSorvane>(std::move(services));
-        ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), L""));
+        ASSERT_TRUE(form->Create(::GetModuleHandleW(nullptr), firstArgument));
         ::ShowWindow(form->Handle(), SW_SHOW);
     }
 
@@ -64,7 +84,8 @@ protected:
         return rc;
     }
 
-    void ExpectLaidOutAt(UINT dpi, int topInset) const {
+    // With the accent line docked above the header.
+    void ExpectLaidOutAt(UINT dpi, int topInset = 2) const {
         RECT client;
         ::GetClientRect(form->Handle(), &client);
         EXPECT_EQ(client.right, ScaleForDpi(kClientWidth, dpi));
@@ -91,13 +112,19 @@ protected:
 
     RecordingShell shell;
     QuitBox box;
+    Testing::MemoryRegistry registry;
+    RecordingStartupTask startupTask;
     std::unique_ptr<TFrmSorvane> form;
 };
 
 TEST_F(MainWindowTest, EveryControlSitsWhereDeclared) {
     ASSERT_EQ(form->Dpi(), 96u);
     for (const ControlDecl& d : Declarations()) ASSERT_NE(form->Control(d.id), nullptr) << d.name;
-    ExpectLaidOutAt(96, 0);
+    ExpectLaidOutAt(96);
+    // The page area is 398 high below the line and the header; the lowest control still fits.
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).top, 52);
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).bottom, 450);
+    EXPECT_LE(PlaceOf(Ctl::EditInfo).bottom, 398);
     wchar_t className[64];
     ::GetClassNameW(form->Handle(), className, 64);
     EXPECT_STREQ(className, L"TFrmSorvane");
@@ -117,7 +144,8 @@ TEST_F(MainWindowTest, FollowsTheMonitorDpi) {
     RECT frame{100, 50, 100 + 750 + frameWidth, 50 + 675 + frameHeight};
     ::SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(form->Dpi(), 144u);
-    ExpectLaidOutAt(144, 0);
+    ExpectLaidOutAt(144);
+    EXPECT_EQ(PlaceOf(Ctl::PnlMain).bottom - PlaceOf(Ctl::PnlMain).top, 597);  // 398 at 96 DPI
     // Fonts follow: the title is 59 pixels at 96 DPI.
     LOGFONTW title{};
     ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form->Control(Ctl::LblTitle), WM_GETFONT, 0, 0)),
@@ -278,6 +306,45 @@ TEST_F(MainWindowTest, CaptionsAreTranslatedAtCreation) {
         wchar_t item[16] = {};
         ::SendMessageW(form->Control(Ctl::EditMinute), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
         EXPECT_STREQ(item, L"20");
+    }
+}
+
+TEST_F(MainWindowTest, SettingsLoadIntoThePageAndAClickIsWrittenAtOnce) {
+    EXPECT_TRUE(registry.HasKey("Software\\Tarvik\\Sorvane"));
+    auto selection = [&](Ctl list) { return ::SendMessageW(form->Control(list), CB_GETCURSEL, 0, 0); };
+    EXPECT_EQ(selection(Ctl::EditUsagePhys), 6);
+    EXPECT_EQ(selection(Ctl::EditMinute), 3);
+    EXPECT_FALSE(::IsWindowEnabled(form->Control(Ctl::EditMinute)));
+    EXPECT_EQ(startupTask.calls, (std::vector<std::wstring>{L"exists SorvaneTaskMachine"}));
+
+    ::SendMessageW(form->Control(Ctl::ChkMinute), BM_CLICK, 0, 0);
+    EXPECT_TRUE(::IsWindowEnabled(form->Control(Ctl::EditMinute)));
+    EXPECT_EQ(registry.Value("Software\\Tarvik\\Sorvane", "enabled_minute"),
+              std::optional<Platform::RegistryValue>(std::uint32_t{1}));
+}
+
+TEST_F(MainWindowTest, AnInstallStartRegistersTheTaskThenTheLoadedBoxRegistersItWithoutDelay) {
+    form.reset();
+    startupTask.calls.clear();
+    CreateIn("ko", L"/inst");
+    EXPECT_EQ(startupTask.calls, (std::vector<std::wstring>{L"set SorvaneTaskMachine 60",
+                                                            L"exists SorvaneTaskMachine",
+                                                            L"set SorvaneTaskMachine 0"}));
+    EXPECT_EQ(::SendMessageW(form->Control(Ctl::ChkAutoStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(MainWindowTest, TabVisitsTheSettingsInTheirGivenOrderAndSkipsTheStyledButtons) {
+    ::SendMessageW(form->Control(Ctl::BtnConfig), BM_CLICK, 0, 0);
+    for (Ctl box : {Ctl::ChkUsagePhys, Ctl::ChkUsagePage, Ctl::ChkUsageWork, Ctl::ChkMinute}) {
+        ::SendMessageW(form->Control(box), BM_CLICK, 0, 0);  // enables its list
+    }
+    const Ctl order[] = {Ctl::ChkUsagePhys, Ctl::ChkMinute,     Ctl::EditUsagePhys, Ctl::EditMinute,
+                         Ctl::ChkUsagePage, Ctl::EditUsagePage, Ctl::ChkUsageWork,  Ctl::EditUsageWork,
+                         Ctl::ChkAutoStart, Ctl::ChkCleanOnTray, Ctl::EditInfo,     Ctl::ChkUsagePhys};
+    HWND at = form->Control(order[0]);
+    for (size_t i = 1; i < std::size(order); ++i) {
+        at = ::GetNextDlgTabItem(form->Handle(), at, FALSE);
+        EXPECT_EQ(at, form->Control(order[i])) << "after " << Declaration(order[i - 1]).name;
     }
 }
 

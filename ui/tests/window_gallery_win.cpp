@@ -1,5 +1,6 @@
 // Shows the main window on a chosen page until it is killed, so scripts/screenshots can
 // photograph every page at every DPI and language.
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate_win.h"
 #include "ui/frm_sorvane.h"
 
@@ -9,6 +10,7 @@
 int wmain(int argc, wchar_t** argv) {
     const int page = argc > 1 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 0;
     Vrel::Translate::InitializeTranslation();
+    Vrel::ButtonStyles::RegisterTarvikButtonStyles();
     Vrel::Ui::TFrmSorvane form;
     if (!form.Create(::GetModuleHandleW(nullptr), L"")) return 1;
     if (page == 1) form.BtnHomeClick(Vrel::Ui::Ctl::BtnConfig);
