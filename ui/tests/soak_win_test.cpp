@@ -2,8 +2,10 @@
 // then GDI objects, USER objects and private bytes must be back where they were.
 #include "ui/frm_sorvane.h"
 
+#include "appearance/tarvik_button_styles.h"
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
+#include "platform/testing/memory_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +68,13 @@ public:
         return TrayIcon::SystemNotifyIcons().Notify(message, data);
     }
     int balloons = 0;
+};
+
+// No logon task is ever there; the soak leaves the machine's task scheduler alone.
+class NoStartupTask final : public AutoStart::IStartupTask {
+public:
+    void SetStartupTask(std::wstring_view, bool, int) noexcept override {}
+    bool StartupTaskExists(std::wstring_view) noexcept override { return false; }
 };
 
 class NoFullScreen final : public Platform::IFullScreenQuery {
@@ -149,8 +158,11 @@ class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
         Translate::InitializeTranslation();
+        ButtonStyles::RegisterTarvikButtonStyles();
         Translate::SetLanguageCode("en");
         MainWindowServices services;
+        services.registry = &registry;
+        services.startupTask = &startupTask;
         services.memory = &memory;
         services.notifyIcons = &shell;
         services.fullScreen = &screen;
@@ -185,6 +197,8 @@ protected:
         }
     }
 
+    Testing::MemoryRegistry registry;
+    NoStartupTask startupTask;
     MovingMemory memory;
     QuietNotifyIcons shell;
     NoFullScreen screen;
