@@ -5,6 +5,7 @@
 #include "i18n/translate.h"
 #include "i18n/translate_win.h"
 #include "platform/testing/memory_registry.h"
+#include "ui/tests/recording_startup_task.h"
 #include "platform/mul_div.h"
 #include "platform/text.h"
 #include "ui/main_commands.h"
@@ -18,21 +19,6 @@
 
 namespace Vrel::Ui {
 namespace {
-
-// The logon task as the window sees it: every call recorded, the task kept in memory.
-class RecordingStartupTask final : public AutoStart::IStartupTask {
-public:
-    void SetStartupTask(std::wstring_view name, bool enable, int delay) noexcept override {
-        calls.push_back((enable ? L"set " : L"remove ") + std::wstring(name) + L" " + std::to_wstring(delay));
-        exists = enable;
-    }
-    bool StartupTaskExists(std::wstring_view name) noexcept override {
-        calls.push_back(L"exists " + std::wstring(name));
-        return exists;
-    }
-    std::vector<std::wstring> calls;
-    bool exists = false;
-};
 
 using Platform::ScaleForDpi;
 
