@@ -80,12 +80,12 @@ sorvane_stop_all() {
     fi
 }
 
-sorvane_configure_and_build() {  # preset, build dir, extra cmake args...
+sorvane_configure_and_build() {  # preset, build dir, extra build args (e.g. --target Sorvane)...
     local preset=$1 dir=$2
     shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake --preset "$preset" -B "$dir" -DSORVANE_WARNINGS_AS_ERRORS=ON "$@" >"$dir.configure.log" 2>&1 ||
+        cmake --preset "$preset" -B "$dir" -DSORVANE_WARNINGS_AS_ERRORS=ON >"$dir.configure.log" 2>&1 ||
             { cat "$dir.configure.log"; return 1; }
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" "$@"
 }
