@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace Vrel::Memory {
 namespace {
@@ -18,6 +20,32 @@ bool ReadCount(std::string_view text, std::size_t& pos, int& value) {
     if (result.ec != std::errc{} || result.ptr == begin) return false;
     pos += static_cast<std::size_t>(result.ptr - begin);
     return true;
+}
+
+// The fewest significant digits of a finite, non-negative Value that read back as it, and the
+// decimal exponent of the first: 1234.5 is {"12345", 3}. printf and strtod do the work, as the
+// shortest-form to_chars drags hundreds of kilobytes of tables into the exe.
+std::pair<std::string, int> ShortestDigits(double value) {
+    char text[32];
+    auto write = [&](int precision) {
+        std::snprintf(text, sizeof(text), "%.*e", precision - 1, value);
+        return std::strtod(text, nullptr) == value;
+    };
+    // Reading back only gets exact with more digits, so the fewest is found by halving.
+    int low = 1, high = 17;  // 17 digits always read back
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (write(middle)) high = middle;
+        else low = middle + 1;
+    }
+    write(low);
+    std::string digits;
+    const char* p = text;
+    for (; *p != 'e' && *p != '\0'; ++p) {
+        if (*p != '.') digits += *p;
+    }
+    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    return {digits, exponent};
 }
 
 }  // namespace
@@ -42,13 +70,18 @@ std::string FormatNumber(double value, int decimals, const Platform::NumberSepar
 
     // The shortest decimal text that reads back as the value, rounded half away from zero as
     // written: 0.125 shows as 0.13, as a reader of "0.125" expects.
-    char shortest[400];  // the largest double in fixed notation has 309 digits
-    const auto result = std::to_chars(std::begin(shortest), std::end(shortest), std::fabs(value),
-                                      std::chars_format::fixed);
-    const std::string_view text(shortest, static_cast<std::size_t>(result.ptr - shortest));
-    const std::size_t point = text.find('.');
-    std::string integer(text.substr(0, point));
-    std::string fraction(point == std::string_view::npos ? std::string_view() : text.substr(point + 1));
+    const auto [digits, exponent] = ShortestDigits(std::fabs(value));
+    std::string integer, fraction;
+    if (exponent < 0) {
+        integer = "0";
+        fraction.assign(static_cast<std::size_t>(-exponent - 1), '0');
+        fraction += digits;
+    } else {
+        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+        integer = digits.substr(0, whole);
+        if (integer.size() < whole) integer.resize(whole, '0');
+        if (digits.size() > whole) fraction = digits.substr(whole);
+    }
 
     const std::size_t kept = static_cast<std::size_t>(decimals);
     bool carry = fraction.size() > kept && fraction[kept] >= '5';
