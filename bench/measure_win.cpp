@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,25 +96,28 @@ std::string ReadWholeFile(const std::wstring& path) {
     return text;
 }
 
+// CPU time per thread: thread id to 100-ns units.
+using ThreadTimes = std::map<std::wstring, unsigned long long>;
+
 // The CPU time of every thread of a host process, from the scheduler's nanosecond counters.
-std::optional<unsigned long long> HostThreadsNanoseconds(const std::wstring& pid) {
+std::optional<ThreadTimes> HostThreads(const std::wstring& pid) {
     const std::wstring tasks = L"Z:\\proc\\" + pid + L"\\task\\";
     WIN32_FIND_DATAW entry;
     const HANDLE search = ::FindFirstFileW((tasks + L"*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    unsigned long long total = 0;
+    ThreadTimes times;
     do {
         const std::wstring tid = entry.cFileName;
         if (tid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-        total += std::strtoull(ReadWholeFile(tasks + tid + L"\\schedstat").c_str(), nullptr, 10);
+        times[tid] = std::strtoull(ReadWholeFile(tasks + tid + L"\\schedstat").c_str(), nullptr, 10) / 100;
     } while (::FindNextFileW(search, &entry));
     ::FindClose(search);
-    return total;
+    return times;
 }
 
 // Wine's processes are host processes whose
 // command line starts with the Windows path of their image, and the host's /proc is on Z:.
-std::optional<unsigned long long> HostCpuHundredNanoseconds(HANDLE process) {
+std::optional<ThreadTimes> HostCpu(HANDLE process) {
     wchar_t image[MAX_PATH];
     DWORD size = MAX_PATH;
     if (!::QueryFullProcessImageNameW(process, 0, image, &size)) return std::nullopt;
@@ -125,7 +129,7 @@ std::optional<unsigned long long> HostCpuHundredNanoseconds(HANDLE process) {
     WIN32_FIND_DATAW entry;
     const HANDLE search = ::FindFirstFileW(L"Z:\\proc\\*", &entry);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::optional<unsigned long long> found;
+    std::optional<ThreadTimes> found;
     do {
         const std::wstring pid = entry.cFileName;
         if (pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
@@ -133,7 +137,7 @@ std::optional<unsigned long long> HostCpuHundredNanoseconds(HANDLE process) {
         const std::string first = command.substr(0, command.find('\0'));
         if (::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, first.c_str(), -1, wanted.c_str(), -1) != CSTR_EQUAL)
             continue;
-        if (const auto ns = HostThreadsNanoseconds(pid)) found = *ns / 100;
+        found = HostThreads(pid);
         break;
     } while (::FindNextFileW(search, &entry));
     ::FindClose(search);
@@ -146,13 +150,25 @@ bool UnderWine() {
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
 }
 
-unsigned long long CpuHundredNanoseconds(HANDLE process) {
+ThreadTimes CpuTimes(HANDLE process) {
     // Wine answers with made-up figures for other processes; ask the host instead.
-    if (UnderWine()) return HostCpuHundredNanoseconds(process).value_or(0);
+    if (UnderWine()) return HostCpu(process).value_or(ThreadTimes{});
     FILETIME created, exited, kernel, user;
-    if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+    if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return {};
     const auto value = [](FILETIME t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-    return value(kernel) + value(user);
+    return {{L"process", value(kernel) + value(user)}};
+}
+
+// Milliseconds spent between two samples by the threads alive at the second; a thread that
+// ended in between takes its time with it, which is never negative.
+double CpuMsBetween(const ThreadTimes& before, const ThreadTimes& after) {
+    unsigned long long total = 0;
+    for (const auto& [thread, time] : after) {
+        const auto earlier = before.find(thread);
+        const unsigned long long start = earlier == before.end() ? 0 : earlier->second;
+        if (time > start) total += time - start;
+    }
+    return static_cast<double>(total) / 10000.0;
 }
 
 double Median(std::vector<double> values) {
@@ -197,7 +213,7 @@ int wmain(int argc, wchar_t** argv) {
         ::Sleep(1000);  // the next start does not compete with this one's settling
     }
     ::Sleep(idleMs);
-    std::vector<unsigned long long> cpuBefore;
+    std::vector<ThreadTimes> cpuBefore;
     for (Target& target : targets) {
         PROCESS_MEMORY_COUNTERS_EX counters{};
         counters.cb = sizeof(counters);
@@ -208,12 +224,11 @@ int wmain(int argc, wchar_t** argv) {
             target.privateKb = counters.PagefileUsage / 1024;
             target.workingSetKb = counters.WorkingSetSize / 1024;
         }
-        cpuBefore.push_back(CpuHundredNanoseconds(target.process.hProcess));
+        cpuBefore.push_back(CpuTimes(target.process.hProcess));
     }
     ::Sleep(cpuMs);
     for (size_t i = 0; i < targets.size(); ++i) {
-        targets[i].cpuMs =
-            static_cast<double>(CpuHundredNanoseconds(targets[i].process.hProcess) - cpuBefore[i]) / 10000.0;
+        targets[i].cpuMs = CpuMsBetween(cpuBefore[i], CpuTimes(targets[i].process.hProcess));
     }
 
     for (Target& target : targets) {

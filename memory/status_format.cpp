@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <utility>
 
 namespace Vrel::Memory {
@@ -27,6 +28,12 @@ bool ReadCount(std::string_view text, std::size_t& pos, int& value) {
 // shortest-form to_chars drags hundreds of kilobytes of tables into the exe.
 std::pair<std::string, int> ShortestDigits(double value) {
     char text[32];
+    // Whole numbers, as most figures are, need no search.
+    if (value < 1e15 && value == std::floor(value)) {
+        const auto whole = static_cast<std::uint64_t>(value);
+        const auto end = std::to_chars(std::begin(text), std::end(text), whole).ptr;
+        return {std::string(text, end), static_cast<int>(end - text) - 1};
+    }
     auto write = [&](int precision) {
         std::snprintf(text, sizeof(text), "%.*e", precision - 1, value);
         return std::strtod(text, nullptr) == value;
