@@ -27,6 +27,11 @@ endif()
 if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel" AND NOT MSVC)
   target_compile_options(sorvane_options INTERFACE -ffunction-sections -fdata-sections)
   target_link_options(sorvane_options INTERFACE -Wl,--gc-sections -s)
+  if(MINGW)
+    # Page-aligned sections let the loader map the code from the file instead of copying it
+    # into private memory (Wine copies any image it cannot map); costs a few KB of padding.
+    target_link_options(sorvane_options INTERFACE -Wl,--file-alignment,4096)
+  endif()
 endif()
 
 # sorvane_library(name SOURCES...): a module library. Portable ones never include <windows.h>;
