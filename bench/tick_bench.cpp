@@ -7,22 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
+#include "platform/testing/count_allocations.h"
+
 #include <cstdio>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -88,10 +75,10 @@ TickResult Tick(Platform::IMemorySystem& system, Platform::IFullScreenQuery& scr
 void BM_MonitorTickLogic(benchmark::State& state) {
     MachineFigures system;
     NotFullScreen screen;
-    const long before = allocations;
+    const long before = Vrel::Testing::allocations;
     for (auto _ : state) benchmark::DoNotOptimize(Tick(system, screen));
     state.counters["allocs/tick"] =
-        benchmark::Counter(static_cast<double>(allocations - before), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(static_cast<double>(Vrel::Testing::allocations - before), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_MonitorTickLogic);
 
@@ -115,9 +102,9 @@ int main(int argc, char** argv) {
     MachineFigures system;
     Memory::TMemoryStatus status{};
     constexpr int kCalls = 100000;
-    const long before = allocations;
+    const long before = Vrel::Testing::allocations;
     for (int i = 0; i < kCalls; ++i) Memory::QueryMemoryStatus(status, system);
-    const long counted = allocations - before;
+    const long counted = Vrel::Testing::allocations - before;
     std::printf("QueryMemoryStatus heap allocations: %ld in %d calls (target 0)\n", counted, kCalls);
     return 0;
 }

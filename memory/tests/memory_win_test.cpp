@@ -1,23 +1,8 @@
 #include "memory/memory.h"
 
+#include "platform/testing/count_allocations.h"
+
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-// Counts heap allocations so the once-a-second query can be held to none.
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace Vrel::Memory {
 namespace {
@@ -35,9 +20,9 @@ TEST(QueryMemoryStatusOnWindows, ReportsTheMachinesFigures) {
 TEST(QueryMemoryStatusOnWindows, AllocatesNothing) {
     TMemoryStatus status{};
     QueryMemoryStatus(status);  // resolves the native entry points once
-    const long before = allocations.load();
+    const long before = Testing::allocations.load();
     for (int i = 0; i < 10; ++i) QueryMemoryStatus(status);
-    EXPECT_EQ(allocations.load(), before);
+    EXPECT_EQ(Testing::allocations.load(), before);
 }
 
 TEST(PurgeMemoryOnWindows, RunsToTheEndWhateverTheSystemAnswers) {
