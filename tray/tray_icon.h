@@ -98,7 +98,6 @@ private:
     HMENU menu_ = nullptr;
     bool visible_ = false;
     bool added_ = false;
-    bool version4_ = false;
 };
 
 }  // namespace Vrel::TrayIcon

@@ -147,7 +147,7 @@ void TTrayIcon::Add() {
     added_ = shell_.Notify(NIM_ADD, data) || shell_.Notify(NIM_MODIFY, data);
     if (!added_) return;
     data.uVersion = NOTIFYICON_VERSION_4;
-    version4_ = shell_.Notify(NIM_SETVERSION, data);
+    shell_.Notify(NIM_SETVERSION, data);  // refused by old shells, which then use the old protocol
 }
 
 void TTrayIcon::Update() {
@@ -189,22 +189,25 @@ void TTrayIcon::ShowPopup(POINT at) {
 }
 
 void TTrayIcon::OnNotify(WPARAM wparam, LPARAM lparam) {
-    // Version 4 carries the event in the low word and the anchor point in wparam; the old
-    // protocol carries the mouse message alone.
-    const UINT event = version4_ ? LOWORD(lparam) : static_cast<UINT>(lparam);
+    // Version 4 carries the event in the low word, the icon in the high word and the anchor
+    // point in wparam; the old protocol carries the mouse message alone. The message itself
+    // says which: the shell may call back while the version is still being agreed (the
+    // notification call waits on the shell and lets sent messages in).
+    const bool version4 = HIWORD(lparam) == kIconId;
+    const UINT event = LOWORD(lparam);
     switch (event) {
     case NIN_SELECT:
     case NIN_KEYSELECT:
-        if (version4_) Click();
+        if (version4) Click();
         break;
     case WM_LBUTTONUP:
-        if (!version4_) Click();
+        if (!version4) Click();
         break;
     case WM_CONTEXTMENU:
-        if (version4_) ShowPopup({GET_X_LPARAM(wparam), GET_Y_LPARAM(wparam)});
+        if (version4) ShowPopup({GET_X_LPARAM(wparam), GET_Y_LPARAM(wparam)});
         break;
     case WM_RBUTTONUP:
-        if (!version4_) {
+        if (!version4) {
             POINT cursor{};
             ::GetCursorPos(&cursor);
             ShowPopup(cursor);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <future>
 #include <string>
 #include <thread>
@@ -25,8 +26,12 @@ public:
     std::vector<Call> calls;
     bool refuseVersion4 = false;
 
+    // Runs while the version is being set, as a shell's callback can.
+    std::function<void(HWND)> duringSetVersion;
+
     bool Notify(DWORD message, NOTIFYICONDATAW& data) noexcept override {
         bool result = false;
+        if (message == NIM_SETVERSION && duringSetVersion) duringSetVersion(data.hWnd);
         if (!(message == NIM_SETVERSION && refuseVersion4)) result = SystemNotifyIcons().Notify(message, data);
         calls.push_back({message, data, result});
         return result;
@@ -294,6 +299,17 @@ TEST_F(TrayIconTest, PointerEventsWithVersion4) {
         Notify(*icon, c.event);
         EXPECT_EQ(clicks, c.clicks);
     }
+}
+
+TEST_F(TrayIconTest, AClickWhileTheVersionIsBeingSetIsNotLost) {
+    auto icon = MakeIcon();
+    int clicks = 0;
+    icon->SetOnClick([&] { ++clicks; });
+    shell.duringSetVersion = [](HWND window) {
+        ::SendMessageW(window, TTrayIcon::kCallbackMessage, 0, MAKELPARAM(NIN_SELECT, TTrayIcon::kIconId));
+    };
+    icon->SetVisible(true);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(TrayIconTest, OldProtocolClicksOnLeftButtonRelease) {
