@@ -9,13 +9,13 @@ std::string FormatVersion(std::string_view format, const VersionNumbers& numbers
     for (size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
         if (c == '%' && i + 1 < format.size()) {
-            const char spec = format[i + 1];
-            if (spec == '%') {
+            const char directive = format[i + 1];
+            if (directive == '%') {
                 out += '%';
                 ++i;
                 continue;
             }
-            if (spec == 'd' && next < numbers.size()) {
+            if (directive == 'd' && next < numbers.size()) {
                 out += std::to_string(numbers[next++]);
                 ++i;
                 continue;

@@ -191,10 +191,10 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<Target> targets;
     const std::wstring idleArgument = std::wstring(argv[4]) == L"-" ? L"" : argv[4];
     for (int i = 5; i < argc; ++i) {
-        const std::wstring spec = argv[i];
-        const size_t equals = spec.find(L'=');
+        const std::wstring argument = argv[i];
+        const size_t equals = argument.find(L'=');
         if (equals == std::wstring::npos) return 2;
-        targets.push_back({spec.substr(0, equals), spec.substr(equals + 1)});
+        targets.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
     }
 
     for (int round = 0; round <= rounds; ++round) {
