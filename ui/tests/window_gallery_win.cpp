@@ -2,7 +2,6 @@
 // photograph every page at every DPI and language. Page "update" shows the status page as an
 // update answer leaves it: the strip at the foot and the offer with its "hold" box.
 #include "appearance/tarvik_button_styles.h"
-#include "i18n/translate.h"
 #include "i18n/translate_win.h"
 #include "ui/frm_sorvane.h"
 #include "update/update_dialog.h"
