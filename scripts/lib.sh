@@ -67,7 +67,14 @@ sorvane_start_xvfb() {
 # One wineserver for a whole run: each Wine process then starts in a fraction of a second.
 sorvane_start_wineserver() {
     "$(sorvane_wineserver)" -p
-    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+    # The first programs on a new prefix can fail while Wine is still settling; the tests start
+    # only once a program has run and the desktop (explorer) is up.
+    local try
+    for try in 1 2 3 4 5; do
+        wine cmd /c exit >/dev/null 2>&1 </dev/null && break
+        sleep 1
+    done
+    wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
 }
 
 sorvane_stop_all() {
